@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <string>
+
+#include "engine/arguments.h"
+#include "engine/commands.h"
+#include "net/network.h"
+#include "rules/move_list.h"
+#include "rules/notation.h"
+#include "rules/primitives.h"
+
+namespace {
+MoveList gList;
+
+// Own board = the side to move.
+BoardPosition PositionFor(const SignedBoard& board, bool humanMoves) {
+  BoardPosition position;
+  BuildBoardPosition(board, position);
+  if (humanMoves) std::swap(position.own, position.opponent);
+  return position;
+}
+
+void PrintEntry(int number, const MoveEntry& entry) {
+  TextLine line;
+  line.AppendInt(number);
+  line.Append(":");
+  for (int s = 0; s < entry.Length(); ++s) {
+    line.Append(" ");
+    AppendMove(line, entry.slot[static_cast<size_t>(s)]);
+    --line.length;  // the notation's trailing blank
+  }
+  std::printf("%.*s\n", line.length, line.text);
+}
+}  // namespace
+
+int RunMoves(int argc, char** argv) {
+  const Arguments args(argc, argv, 2, {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
+  const bool human = ParseSideIsHuman(args);
+  const SignedBoard board = ParsePosition(args, human);
+  int d1 = 0, d2 = 0;
+  ParseDice(args, d1, d2);
+  BoardPosition position = PositionFor(board, human);
+  const int usable = EnumerateMoves(position.own, position.opponent, d1, d2, gList);
+  std::printf("entries %d usable %d\n", gList.count, usable);
+  for (int i = 0; i < gList.count; ++i) PrintEntry(i + 1, gList[i]);
+  return 0;
+}
+
+int RunEval(int argc, char** argv) {
+  const Arguments args(argc, argv, 2, {{"--board", 1}, {"--position-id", 1}, {"--weights", 1}});
+  const SignedBoard board = ParsePosition(args, false);
+  LoadEngineWeights(args);
+  BoardPosition position;
+  BuildBoardPosition(board, position);
+  EncodeInput(position.own, position.opponent);
+  EvaluateNet();
+  std::printf("%.9g\n", static_cast<double>(NetOutput()));
+  return 0;
+}

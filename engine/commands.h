@@ -1,0 +1,7 @@
+// The engine's subcommands. Each returns the process exit status and throws
+// UsageError for bad input.
+#pragma once
+
+int RunMoves(int argc, char** argv);
+int RunEval(int argc, char** argv);
+int RunBench(int argc, char** argv);

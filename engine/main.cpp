@@ -1,0 +1,52 @@
+// morvik-engine: the rules, the network and the computer player from the
+// command line, for engineers and for tests.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "engine/arguments.h"
+#include "engine/commands.h"
+
+namespace {
+struct Command {
+  const char* name;
+  int (*run)(int, char**);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"moves", RunMoves, "moves (--board B | --position-id ID) --dice D1 D2 --side human|computer"},
+    {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F]"},
+    {"bench", RunBench, "bench [--seconds S]"},
+};
+
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out, "usage: morvik-engine <command> [options]\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  morvik-engine %s\n", c.usage);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+    PrintUsage(stdout);
+    return 0;
+  }
+  for (const Command& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    try {
+      return c.run(argc, argv);
+    } catch (const UsageError& e) {
+      std::fprintf(stderr, "morvik-engine %s: %s\n", c.name, e.what());
+      return 2;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "morvik-engine %s: %s\n", c.name, e.what());
+      return 1;
+    }
+  }
+  std::fprintf(stderr, "morvik-engine: unknown command '%s' (try --help)\n", argv[1]);
+  return 2;
+}

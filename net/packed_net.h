@@ -1,0 +1,36 @@
+// The network's weights in the order the evaluation reads them, and a forward
+// pass over them that rounds exactly as the unit-by-unit loop does.
+#pragma once
+
+#include "net/network.h"
+
+struct PackedNet {
+  alignas(64) float w1[kInputs][kHidden];  // [input k][hidden unit j]
+  alignas(64) float w2[kHidden][kHidden];  // [hidden-1 unit k][hidden-2 unit j]
+  alignas(64) float w3[kHidden];
+  float gain = 0.5f;
+};
+
+// The active inputs (entries equal to 1.0) in ascending order; at most 780.
+struct ActiveInputs {
+  int count = 0;
+  int index[kInputs];
+};
+
+void CollectActive(const SideBoard& first, const SideBoard& second, ActiveInputs& active);
+
+// Every unit's value, for callers that need more than the output (training).
+struct NetTrace {
+  alignas(64) float hidden1[kHidden];
+  alignas(64) float hidden2[kHidden];
+  float output;
+};
+
+float Forward(const PackedNet& net, const ActiveInputs& active, NetTrace& trace);
+
+// 1 / (exp(-2 gain sum) + 1), formed in double and stored as single.
+float Sigmoid(float gain, float sum);
+
+// The packed copy of the program-wide weights.
+extern PackedNet gPackedNet;
+void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gain, PackedNet& net);

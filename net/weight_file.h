@@ -1,0 +1,29 @@
+// The text weight file: 32,840 decimal reals, one per line, in the order
+// layer, receiving unit, sending unit.
+#pragma once
+
+#include <cstdio>
+
+struct WeightFileReport {
+  bool opened = false;
+  int numbers = 0;    // values taken from the file (malformed ones included)
+  int malformed = 0;  // tokens that were not a number, or overflowed: stored as 0.0
+};
+
+// Reads "gammon.pc" from the working directory. Nothing is reported: a missing
+// or short file leaves the weights not read at 0.0.
+void LoadWeights();
+
+// The same from a named file, with a report for the tools.
+WeightFileReport LoadWeightsFrom(const char* path);
+
+// Reads up to `count` values from an open stream into `out` in file order;
+// the rest of `out` becomes 0.0.
+WeightFileReport ReadWeightValues(std::FILE* file, float* out, int count);
+
+// Writes values so that reading them back gives the same singles; CR LF ends.
+bool WriteWeightValues(std::FILE* file, const float* values, int count);
+
+// File order <-> the program-wide matrices.
+void StoreWeights(const float* values);
+void ExtractWeights(float* values);

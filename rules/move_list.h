@@ -1,0 +1,35 @@
+// The list of legal full moves for one roll.
+#pragma once
+
+#include "rules/board.h"
+
+// Up to four single moves played in slot order; a from of 255 ends the entry
+// (and in slot 1 marks an entry struck out). Slots after the end marker hold 0.
+struct MoveEntry {
+  std::array<CheckerMove, 4> slot{};
+
+  int Length() const {
+    int n = 0;
+    while (n < 4 && slot[static_cast<std::size_t>(n)].from >= 1 && slot[static_cast<std::size_t>(n)].from <= 25) ++n;
+    return n;
+  }
+};
+
+struct MoveList {
+  static constexpr int kCapacity = 50625;  // four levels of at most 15 moves
+  int32_t count = 0;
+  int32_t usable = 0;  // how many dice the side must use
+  std::array<MoveEntry, kCapacity> entries;
+
+  MoveEntry& operator[](int i) { return entries[static_cast<std::size_t>(i)]; }
+  const MoveEntry& operator[](int i) const { return entries[static_cast<std::size_t>(i)]; }
+};
+
+// Every legal full move of the side owning `own` for dice d1, d2 (in that
+// order), into `list`; returns the dice-usable count, also kept in the list.
+// Moves are tried in place and taken back: both boards end as they began.
+int EnumerateMoves(SideBoard& own, SideBoard& opponent, int d1, int d2, MoveList& list);
+
+// Plays an entry slot by slot, and takes it back in the reverse order.
+void ApplyEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry);
+void UndoEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry);

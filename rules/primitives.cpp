@@ -1,0 +1,85 @@
+#include "rules/primitives.h"
+
+int CountCheckers(const SideBoard& board, int row) {
+  int sum = 0;
+  for (int s = 1; s <= kCheckersPerSide; ++s) sum += board.Slot(row, s);
+  return sum;
+}
+
+void MoveChecker(SideBoard& board, int fromRow, int toRow) {
+  const int a = CountCheckers(board, fromRow);
+  const int b = CountCheckers(board, toRow);
+  board.Slot(fromRow, a) = 0;
+  board.Slot(toRow, b + 1) = 1;
+}
+
+void HitBlot(SideBoard& opponent, int q, int restore) {
+  const int c = CountCheckers(opponent, kBarRow);
+  if (restore == 0) {
+    opponent.Slot(q, 1) = 0;
+    opponent.Slot(kBarRow, c + 1) = 1;
+  } else {
+    opponent.Slot(q, 1) = 1;
+    opponent.Slot(kBarRow, c) = 0;
+  }
+}
+
+void SignedMove(SignedBoard& board, int from, int to) {
+  board[from] -= 1;
+  if (to != 0) board[to] += 1;
+}
+
+void SignedHit(SignedBoard& board, int to) {
+  if (to == 0) return;
+  board[to] += 1;
+  board[0] -= 1;
+}
+
+SignedBoard StartingPosition() {
+  SignedBoard b;
+  b[1] = -2;
+  b[6] = 5;
+  b[8] = 3;
+  b[12] = -5;
+  b[13] = 5;
+  b[17] = -3;
+  b[19] = -5;
+  b[24] = 2;
+  return b;
+}
+
+namespace {
+void FillRow(SideBoard& side, int row, int count) {
+  for (int s = 1; s <= count && s <= kCheckersPerSide; ++s) side.Slot(row, s) = 1;
+}
+}  // namespace
+
+void BuildBoardPosition(const SignedBoard& board, BoardPosition& position) {
+  SideBoard& computer = position.own;
+  SideBoard& human = position.opponent;
+  computer = SideBoard{};
+  human = SideBoard{};
+  int humanOnBoard = 0;
+  int computerOnBoard = 0;
+  for (int p = 1; p <= 24; ++p) {
+    const int v = board[p];
+    if (v > 0) FillRow(human, p, v), humanOnBoard += v;
+    if (v < 0) FillRow(computer, 25 - p, -v), computerOnBoard -= v;
+  }
+  FillRow(human, kBarRow, board[25]);
+  FillRow(computer, kBarRow, -board[0]);
+  humanOnBoard += board[25] > 0 ? board[25] : 0;
+  computerOnBoard += board[0] < 0 ? -board[0] : 0;
+  FillRow(human, kOffRow, kCheckersPerSide - humanOnBoard);
+  FillRow(computer, kOffRow, kCheckersPerSide - computerOnBoard);
+}
+
+void ReadBoardPosition(const BoardPosition& position, SignedBoard& board) {
+  const SideBoard& computer = position.own;
+  const SideBoard& human = position.opponent;
+  for (int p = 1; p <= 24; ++p) {
+    board[p] = CountCheckers(human, p) - CountCheckers(computer, 25 - p);
+  }
+  board[25] = CountCheckers(human, kBarRow);
+  board[0] = -CountCheckers(computer, kBarRow);
+}

@@ -1,0 +1,28 @@
+// The primitive updates: one checker moved on a SideBoard, one blot hit and
+// restored, and their counterparts on a SignedBoard.
+#pragma once
+
+#include "rules/board.h"
+
+int CountCheckers(const SideBoard& board, int row);
+void MoveChecker(SideBoard& board, int fromRow, int toRow);
+// q is the hit point in the opponent's numbering; restore 0 hits, 1 takes back.
+void HitBlot(SideBoard& opponent, int q, int restore);
+
+// Apply: move, then send a hit blot to the bar. Undo: the reverse order.
+inline void ApplyMove(SideBoard& own, SideBoard& opponent, const CheckerMove& m) {
+  MoveChecker(own, m.from, m.to);
+  if (m.hit == kHit) HitBlot(opponent, 25 - m.to, 0);
+}
+inline void UndoMove(SideBoard& own, SideBoard& opponent, const CheckerMove& m) {
+  MoveChecker(own, m.to, m.from);
+  if (m.hit == kHit) HitBlot(opponent, 25 - m.to, 1);
+}
+
+void SignedMove(SignedBoard& board, int from, int to);
+void SignedHit(SignedBoard& board, int to);
+
+// Conversions between the committed board and the two SideBoards
+// (computer into own, human into opponent).
+void BuildBoardPosition(const SignedBoard& board, BoardPosition& position);
+void ReadBoardPosition(const BoardPosition& position, SignedBoard& board);

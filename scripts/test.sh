@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target and runs every test: first the
+# optimised build, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
+if [ "${MORVIK_SKIP_ASAN:-0}" != "1" ]; then
+  cmake --preset asan
+  cmake --build --preset asan -j "$jobs"
+  ctest --preset asan -j "$jobs"
+fi
