@@ -1,0 +1,28 @@
+// The computer's whole move: enumerate, score with the network, keep the best
+// five, optionally look one roll ahead, play the first best, report it.
+#pragma once
+
+#include "player/player_sink.h"
+#include "rules/move_list.h"
+
+class ComputerPlayer {
+ public:
+  // mover = the computer's SideBoard, opponent = the human's; the first die
+  // is not smaller than the second. The chosen move stays played on both.
+  // Returns the chosen entry (slot 1 from = 255 when there was no move).
+  MoveEntry PlayComputerMove(SideBoard& mover, SideBoard& opponent, int lookahead, int d1, int d2,
+                             PlayerSink& sink);
+
+  // The value, for the other side, of the position after the network's
+  // preferred full move of the side owning `own` for dice d1, d2.
+  float FindBestReply(SideBoard own, SideBoard opponent, int d1, int d2);
+
+ private:
+  void OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n, PlayerSink& sink);
+
+  // Fixed working storage: both lists are live at once during the look-ahead.
+  MoveList choice_;
+  float choiceScores_[MoveList::kCapacity];
+  MoveList reply_;
+  float replyScores_[MoveList::kCapacity];
+};
