@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "net/network.h"
+#include "net/weight_file.h"
+#include "tests/net/reference_net.h"
+#include "tests/support/positions.h"
+
+namespace {
+
+void SetUpNet(std::mt19937& rng, double scale) {
+  NetGain = 0.5f;
+  InitNetLayout();
+  std::uniform_real_distribution<double> u(-scale, scale);
+  std::vector<float> values(kWeightCount);
+  for (float& v : values) v = static_cast<float>(u(rng));
+  StoreWeights(values.data());
+}
+
+uint32_t Bits(float f) {
+  uint32_t b;
+  std::memcpy(&b, &f, sizeof b);
+  return b;
+}
+
+TEST(EvaluateNet, AllZeroWeightsGiveOneHalf) {
+  std::mt19937 rng(1);
+  SetUpNet(rng, 0.0);
+  BoardPosition p;
+  BuildBoardPosition(StartingPosition(), p);
+  EncodeInput(p.own, p.opponent);
+  EvaluateNet();
+  EXPECT_EQ(NetOutput(), 0.5f);
+}
+
+TEST(EvaluateNet, StartingPositionEncodesBothHalvesAlike) {
+  BoardPosition p;
+  BuildBoardPosition(StartingPosition(), p);
+  EncodeInput(p.own, p.opponent);
+  std::vector<int> ones;
+  for (int k = 0; k < kInputs; ++k) {
+    if (NetActivations[0][k] == 1.0f) ones.push_back(k);
+  }
+  const std::vector<int> half = {90, 91, 92, 93, 94, 120, 121, 122, 195, 196, 197, 198, 199, 360, 361};
+  std::vector<int> expected = half;
+  for (int k : half) expected.push_back(k + 390);
+  EXPECT_EQ(ones, expected);
+}
+
+TEST(EvaluateNet, FastPathMatchesThePlainLoopBitForBit) {
+  std::mt19937 rng(99);
+  const std::vector<SignedBoard> positions = RandomPlayPositions(rng, 3000);
+  for (double scale : {0.1, 1.0, 8.0}) {
+    SetUpNet(rng, scale);
+    for (const SignedBoard& b : positions) {
+      BoardPosition p;
+      BuildBoardPosition(b, p);
+      const float fast = EvaluateBoards(p.own, p.opponent);
+      const float hidden = NetActivations[2][17];
+      EncodeInput(p.own, p.opponent);
+      EvaluateNet();
+      ASSERT_EQ(Bits(NetOutput()), Bits(fast));
+      ReferenceEvaluateNet();
+      ASSERT_EQ(Bits(NetOutput()), Bits(fast)) << "scale " << scale;
+      ASSERT_EQ(Bits(NetActivations[2][17]), Bits(hidden));
+    }
+  }
+}
+
+TEST(EvaluateNet, ValueIsTheSameWhicheverIdenticalSideComesFirst) {
+  std::mt19937 rng(5);
+  SetUpNet(rng, 1.0);
+  BoardPosition p;
+  BuildBoardPosition(StartingPosition(), p);
+  EXPECT_EQ(EvaluateBoards(p.own, p.opponent), EvaluateBoards(p.opponent, p.own));
+}
+
+}  // namespace
