@@ -5,3 +5,5 @@
 int RunMoves(int argc, char** argv);
 int RunEval(int argc, char** argv);
 int RunBench(int argc, char** argv);
+int RunPlay(int argc, char** argv);
+int RunReply(int argc, char** argv);

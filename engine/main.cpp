@@ -17,6 +17,8 @@ struct Command {
 const Command kCommands[] = {
     {"moves", RunMoves, "moves (--board B | --position-id ID) --dice D1 D2 --side human|computer"},
     {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F]"},
+    {"play", RunPlay, "play (--board B | --position-id ID) --dice D1 D2 [--weights F] [--lookahead]"},
+    {"reply", RunReply, "reply (--board B | --position-id ID) --dice I J [--weights F]"},
     {"bench", RunBench, "bench [--seconds S]"},
 };
 

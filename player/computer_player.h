@@ -17,6 +17,10 @@ class ComputerPlayer {
   // preferred full move of the side owning `own` for dice d1, d2.
   float FindBestReply(SideBoard own, SideBoard opponent, int d1, int d2);
 
+  // The same search played on the boards given: the preferred move stays
+  // played on them (nothing when the roll cannot be played).
+  float PlayBestReply(SideBoard& own, SideBoard& opponent, int d1, int d2);
+
  private:
   void OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n, PlayerSink& sink);
 
