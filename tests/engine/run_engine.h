@@ -1,0 +1,34 @@
+// Runs morvik-engine as a separate process and collects what it prints.
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+struct EngineRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline EngineRun RunEngine(const std::string& args) {
+  static int serial = 0;
+  const std::string errFile = "engine_stderr_" + std::to_string(::getpid()) + "_" + std::to_string(serial++) + ".txt";
+  const std::string command = std::string(MORVIK_ENGINE) + " " + args + " 2>" + errFile;
+  EngineRun run;
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream in(errFile);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  run.err = ss.str();
+  std::remove(errFile.c_str());
+  return run;
+}
