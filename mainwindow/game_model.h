@@ -63,7 +63,9 @@ class GameModel : private PlayerSink {
   void EnableHints1Click();
   void Oneplylookahead1Click();
   // Starting position (only while the roll button reads "&Start game"), then
-  // the working board from the committed board, drawn.
+  // the working board from the committed board, drawn. Construction already
+  // puts the starting position on both boards without drawing; the window's
+  // creation calls this once it can draw.
   void SetUpNewGame();
 
   // --- controls ---
@@ -110,17 +112,19 @@ class GameModel : private PlayerSink {
   void Accept();
   void ComputerTurn();
   void RollDice();
+  int RollDie();
   void ShowDice(uint32_t colour);
-  void EnumerateHumanMoves();
   void GameEnd(bool playerWon);
-  void NewGame();
   void CompleteMove();
   void AutomaticOk();
   void Draw(const SignedBoard& board);
-  int RollDie();
+  void Focus(ControlState& control);
+  void Enable(ControlState& control, bool enabled);
+  void EnableGrids(bool enabled);
 
   // Click-to-move steps.
   bool TryCombinedMove(int target);
+  bool IsListedPair(const CheckerMove& first, const CheckerMove& second) const;
   bool MatchesTwoDice(const MoveEntry& entry, int from, int to) const;
   bool MatchesDoublet(const MoveEntry& entry, int from) const;
   int BearOffTarget() const;
