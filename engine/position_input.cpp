@@ -84,10 +84,11 @@ SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman) {
       ++pos;
     }
   }
-  // Side 0 is on roll. Its point q (1-based) is the other side's point 25 - q.
+  // The key lists the side not on roll first and the side on roll second (as
+  // the IDs that GNU Backgammon shows do). A side's point q is the other's 25 - q.
   SignedBoard board;
-  const auto& mover = sides[0];
-  const auto& other = sides[1];
+  const auto& mover = sides[1];
+  const auto& other = sides[0];
   const int moverSign = moverIsHuman ? 1 : -1;
   for (int q = 1; q <= 24; ++q) {
     const int m = mover[static_cast<size_t>(q - 1)];

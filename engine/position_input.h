@@ -10,7 +10,7 @@
 // integer, a bar of the wrong sign or a side with more than 15 checkers.
 SignedBoard ParseSignedBoard(const std::string& text);
 
-// The ID lists the side on roll first, then the other side, each from its own
+// The ID lists the side not on roll, then the side on roll, each from its own
 // 1-point up to its bar. The side on roll becomes the human when
 // `moverIsHuman`, else the computer.
 SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman);

@@ -39,6 +39,19 @@ TEST(EngineMoves, PositionIdOfTheStartMatchesTheBoard) {
   EXPECT_EQ(byId.out, byBoard.out);
 }
 
+TEST(EngineMoves, PositionIdPutsTheSideOnRollInTheMoversPlace) {
+  // The start with one of the roller's back checkers taken away (an ID made
+  // by GNU Backgammon for that position, the roller at the bottom).
+  const std::string oneBack = "0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,1,0";
+  const EngineRun byId = RunEngine("moves --position-id 4HPwATDgc/ABEA --dice 3 1 --side human");
+  const EngineRun byBoard = RunEngine("moves --board " + oneBack + " --dice 3 1 --side human");
+  ASSERT_EQ(byId.status, 0) << byId.err;
+  EXPECT_EQ(byId.out, byBoard.out);
+  const EngineRun computer = RunEngine("moves --position-id 4HPwATDgc/ABEA --dice 3 1 --side computer");
+  const EngineRun start = RunEngine("moves --board " + kStart + " --dice 3 1 --side computer");
+  EXPECT_NE(computer.out, start.out);
+}
+
 TEST(EngineEval, AllZeroWeightsWithoutAFileGiveOneHalf) {
   const EngineRun run = RunEngine("eval --board " + kStart + " --weights /dev/null");
   ASSERT_EQ(run.status, 0) << run.err;
