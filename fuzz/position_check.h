@@ -1,0 +1,15 @@
+// What every accepted command-line position must satisfy: it is sound, it
+// survives the round trip through the two SideBoards, and the moves of either
+// side for any roll are sound plays that leave the boards as they were.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "rules/board.h"
+
+// Aborts with a message on the first fault. The dice come from `salt`.
+void CheckAcceptedPosition(const SignedBoard& board, const uint8_t* salt, size_t size);
+
+// Aborts with `what` unless `ok`.
+void Require(bool ok, const char* what);
