@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/arguments.h"
+#include "engine/bench_player.h"
 #include "engine/bench_positions.h"
 #include "engine/commands.h"
 #include "net/network.h"
@@ -98,7 +99,12 @@ int RunBench(int argc, char** argv) {
   Rate("movegen", false, seconds);
   std::fflush(stdout);
   Rate("eval", true, seconds);
-  std::printf("signature: entries %ld evaluations %ld checksum %016llx\n", totals.entries, totals.evaluations,
-              static_cast<unsigned long long>(signature.hash));
+  std::fflush(stdout);
+  const uint64_t play = BenchComputerMoves(false, seconds);
+  std::fflush(stdout);
+  const uint64_t lookahead = BenchComputerMoves(true, seconds);
+  std::printf("signature: entries %ld evaluations %ld checksum %016llx play %016llx lookahead %016llx\n",
+              totals.entries, totals.evaluations, static_cast<unsigned long long>(signature.hash),
+              static_cast<unsigned long long>(play), static_cast<unsigned long long>(lookahead));
   return 0;
 }

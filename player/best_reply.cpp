@@ -14,7 +14,7 @@ float ComputerPlayer::PlayBestReply(SideBoard& own, SideBoard& opponent, int d1,
   } else if (reply_.count > 5) {
     PruneDoublets(reply_);
   }
-  ScoreEntries(own, opponent, reply_, replyScores_);
+  evaluations_ += ScoreEntries(own, opponent, reply_, replyScores_, repeats_) + 1;
   if (reply_.count > 0) ApplyEntry(own, opponent, reply_[FirstBest(replyScores_, reply_.count)]);
   const float value = EvaluateBoards(own, opponent);
   return static_cast<float>(1.0 - static_cast<double>(value));

@@ -34,12 +34,23 @@ void LogCount(PlayerSink& sink, int count) {
 
 }  // namespace
 
-void ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores) {
+int ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores,
+                 RepeatTable& repeats) {
+  repeats.Reset(list.count);
+  const PositionKey start = KeyOf(own);
+  int evaluated = 0;
   for (int i = 0; i < list.count; ++i) {
+    const int first = repeats.FindOrAdd(KeyAfter(start, list[i]), i);
+    if (first >= 0) {
+      scores[i] = scores[first];
+      continue;
+    }
     ApplyEntry(own, opponent, list[i]);
     scores[i] = EvaluateBoards(own, opponent);
     UndoEntry(own, opponent, list[i]);
+    ++evaluated;
   }
+  return evaluated;
 }
 
 int FirstBest(const float* scores, int n) {
@@ -56,7 +67,7 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   if (d1 == d2 && choice_.count > kKept) PruneDoublets(choice_);
   const auto start = std::chrono::steady_clock::now();
 
-  ScoreEntries(mover, opponent, choice_, choiceScores_);
+  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, repeats_);
   LogCount(sink, choice_.count);
   SortDescending(choice_, choiceScores_);
   const int n = choice_.count < kKept ? choice_.count : kKept;

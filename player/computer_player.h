@@ -3,6 +3,7 @@
 #pragma once
 
 #include "player/player_sink.h"
+#include "player/position_key.h"
 #include "rules/move_list.h"
 
 class ComputerPlayer {
@@ -21,12 +22,21 @@ class ComputerPlayer {
   // played on them (nothing when the roll cannot be played).
   float PlayBestReply(SideBoard& own, SideBoard& opponent, int d1, int d2);
 
+  // Running totals for the bench: network evaluations, and computer moves in
+  // which the look-ahead re-scored the kept candidates.
+  long Evaluations() const { return evaluations_; }
+  long LookAheads() const { return lookAheads_; }
+
  private:
   void OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n, PlayerSink& sink);
+  float ReplyAverage(SideBoard& mover, SideBoard& opponent);
 
   // Fixed working storage: both lists are live at once during the look-ahead.
   MoveList choice_;
   float choiceScores_[MoveList::kCapacity];
   MoveList reply_;
   float replyScores_[MoveList::kCapacity];
+  RepeatTable repeats_;  // used by one scoring pass at a time
+  long evaluations_ = 0;
+  long lookAheads_ = 0;
 };

@@ -14,29 +14,47 @@ bool AllBorneOff(const SideBoard& side) {
 
 }  // namespace
 
-// Values each kept candidate by the human's best reply to each of his 21
-// rolls, weighted by their chances; only when the two best are close.
+// The mean, over the human's 21 rolls weighted by their chances, of the
+// computer's value after the human's best reply; the score is stored as
+// single after every roll.
+float ComputerPlayer::ReplyAverage(SideBoard& mover, SideBoard& opponent) {
+  float score = 0.0f;
+  for (int i = 1; i <= 6; ++i) {
+    for (int j = i; j <= 6; ++j) {
+      const double v = FindBestReply(opponent, mover, i, j);
+      const double w = i == j ? kDoubletWeight : kOtherWeight;
+      score = static_cast<float>(static_cast<double>(score) + v * w);
+    }
+  }
+  return score;
+}
+
+// Values the kept candidates again by the human's replies, only when the two
+// best are close. Once a candidate bears off the last checker, it and every
+// later one keep the network's value of the position itself.
 void ComputerPlayer::OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n,
                                      PlayerSink& sink) {
   float* scores = choiceScores_;
   if (!(static_cast<double>(scores[1]) > kCloseCall * static_cast<double>(scores[0]))) return;
+  ++lookAheads_;
+  const PositionKey start = KeyOf(mover);
+  PositionKey reached[5];
+  bool averaged[5] = {};
   bool firstPlyWin = false;
   for (int k = 0; k < n; ++k) {
     const MoveEntry& candidate = choice_[k];
+    reached[k] = KeyAfter(start, candidate);
     ApplyEntry(mover, opponent, candidate);
     if (AllBorneOff(mover) || firstPlyWin) {
       sink.Log(kFirstPlyWin);
       scores[k] = EvaluateBoards(mover, opponent);
+      ++evaluations_;
       firstPlyWin = true;
     } else {
-      scores[k] = 0.0f;
-      for (int i = 1; i <= 6; ++i) {
-        for (int j = i; j <= 6; ++j) {
-          const double v = FindBestReply(opponent, mover, i, j);
-          const double w = i == j ? kDoubletWeight : kOtherWeight;
-          scores[k] = static_cast<float>(static_cast<double>(scores[k]) + v * w);
-        }
-      }
+      int same = 0;  // two kept candidates reaching one position share the result
+      while (same < k && !(averaged[same] && reached[same] == reached[k])) ++same;
+      scores[k] = same < k ? scores[same] : ReplyAverage(mover, opponent);
+      averaged[k] = true;
     }
     UndoEntry(mover, opponent, candidate);
   }

@@ -2,11 +2,15 @@
 // two boards and taken back.
 #pragma once
 
+#include "player/position_key.h"
 #include "rules/move_list.h"
 
 // scores[i] = the network's value of the position after entry i, the side
-// owning `own` first. Both boards end as they began.
-void ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores);
+// owning `own` first. An entry reaching the position of an earlier one takes
+// its score without a second evaluation. Both boards end as they began.
+// Returns the number of evaluations.
+int ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores,
+                 RepeatTable& repeats);
 
 // The first index with the strictly highest score (0 when n is 0).
 int FirstBest(const float* scores, int n);

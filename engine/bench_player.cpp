@@ -1,0 +1,100 @@
+#include "engine/bench_player.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "engine/bench_positions.h"
+#include "player/computer_player.h"
+#include "rules/primitives.h"
+
+namespace {
+
+class HashingSink : public PlayerSink {
+ public:
+  void History(std::string_view line) override { Add(line); }
+  void Log(std::string_view line) override { Add(line); }
+  void LogElapsed(double) override {}
+  uint64_t hash = 0xCBF29CE484222325ULL;
+
+ private:
+  void Add(std::string_view line) {
+    for (char c : line) {
+      hash ^= static_cast<unsigned char>(c);
+      hash *= 0x100000001B3ULL;
+    }
+    hash ^= '\n';
+    hash *= 0x100000001B3ULL;
+  }
+};
+
+struct Sample {
+  double seconds = 1e30;
+  long evaluations = 0;
+  bool triggered = false;
+};
+
+// One computer move: larger die first, as the game rolls them.
+void PlayOne(ComputerPlayer& player, const SignedBoard& board, int i, int j, bool lookahead,
+             PlayerSink& sink, Sample& sample) {
+  BoardPosition p;
+  BuildBoardPosition(board, p);
+  const long evaluations = player.Evaluations();
+  const long lookAheads = player.LookAheads();
+  const auto start = std::chrono::steady_clock::now();
+  player.PlayComputerMove(p.own, p.opponent, lookahead ? 1 : 0, j, i, sink);
+  const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  sample.seconds = std::min(sample.seconds, s);
+  sample.evaluations = player.Evaluations() - evaluations;
+  sample.triggered = player.LookAheads() != lookAheads;
+}
+
+void Report(const char* what, std::vector<Sample> samples) {
+  if (samples.empty()) {
+    std::printf("%-18s no moves\n", what);
+    return;
+  }
+  std::sort(samples.begin(), samples.end(),
+            [](const Sample& a, const Sample& b) { return a.seconds < b.seconds; });
+  long evaluations = 0;
+  for (const Sample& s : samples) evaluations += s.evaluations;
+  std::printf("%-18s %4zu moves  median %9.1f us  worst %9.1f us  %8.1f evaluations/move\n", what,
+              samples.size(), samples[samples.size() / 2].seconds * 1e6,
+              samples.back().seconds * 1e6,
+              static_cast<double>(evaluations) / static_cast<double>(samples.size()));
+}
+
+}  // namespace
+
+uint64_t BenchComputerMoves(bool lookahead, double seconds) {
+  const auto player = std::make_unique<ComputerPlayer>();
+  const auto positions = BenchPositions();
+  std::vector<Sample> samples(positions.size() * 21);
+  HashingSink signature;
+  NullSink quiet;
+  const auto start = std::chrono::steady_clock::now();
+  for (int pass = 0;; ++pass) {
+    size_t n = 0;
+    for (const BenchPosition& p : positions) {
+      for (int i = 1; i <= 6; ++i) {
+        for (int j = i; j <= 6; ++j) {
+          PlayOne(*player, p.board, i, j, lookahead,
+                  pass == 0 ? static_cast<PlayerSink&>(signature) : quiet, samples[n++]);
+        }
+      }
+    }
+    if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >= seconds)
+      break;
+  }
+  Report(lookahead ? "move, look-ahead" : "move", samples);
+  if (lookahead) {
+    std::vector<Sample> triggered;
+    for (const Sample& s : samples) {
+      if (s.triggered) triggered.push_back(s);
+    }
+    Report("  when triggered", triggered);
+  }
+  return signature.hash;
+}
