@@ -17,7 +17,8 @@ Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionS
     if (Has(name)) throw UsageError("option " + name + " given twice");
     std::vector<std::string>& values = values_[name];
     for (int v = 0; v < spec->values; ++v) {
-      if (i + 1 >= argc) throw UsageError("option " + name + " needs " + std::to_string(spec->values) + " value(s)");
+      if (i + 1 >= argc)
+        throw UsageError("option " + name + " needs " + std::to_string(spec->values) + " value(s)");
       values.emplace_back(argv[++i]);
     }
   }
@@ -43,7 +44,8 @@ int ParseInt(const std::string& text, int low, int high, const std::string& what
     throw UsageError(what + " is not an integer: '" + text + "'");
   }
   if (value < low || value > high) {
-    throw UsageError(what + " must lie in " + std::to_string(low) + ".." + std::to_string(high) + ", got " + text);
+    throw UsageError(what + " must lie in " + std::to_string(low) + ".." + std::to_string(high) +
+                     ", got " + text);
   }
   return value;
 }
@@ -65,7 +67,8 @@ SignedBoard ParsePosition(const Arguments& args, bool moverIsHuman) {
   if (args.Has("--board") && args.Has("--position-id")) {
     throw UsageError("give either --board or --position-id, not both");
   }
-  if (args.Has("--position-id")) return ParsePositionId(args.Values("--position-id").front(), moverIsHuman);
+  if (args.Has("--position-id"))
+    return ParsePositionId(args.Values("--position-id").front(), moverIsHuman);
   return ParseSignedBoard(args.Values("--board").front());
 }
 
@@ -79,7 +82,8 @@ void LoadEngineWeights(const Arguments& args) {
   const std::string path = args.Values("--weights").front();
   std::FILE* probe = std::fopen(path.c_str(), "rb");
   char byte = 0;
-  const bool readable = probe != nullptr && (std::fread(&byte, 1, 1, probe) == 1 || std::feof(probe) != 0) &&
+  const bool readable = probe != nullptr &&
+                        (std::fread(&byte, 1, 1, probe) == 1 || std::feof(probe) != 0) &&
                         std::ferror(probe) == 0;
   if (probe != nullptr) std::fclose(probe);
   if (!readable) throw UsageError("cannot read weight file '" + path + "'");

@@ -33,7 +33,8 @@ void PrintEntry(int number, const MoveEntry& entry) {
 }  // namespace
 
 int RunMoves(int argc, char** argv) {
-  const Arguments args(argc, argv, 2, {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
+  const Arguments args(argc, argv, 2,
+                       {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
   const bool human = ParseSideIsHuman(args);
   const SignedBoard board = ParsePosition(args, human);
   int d1 = 0, d2 = 0;

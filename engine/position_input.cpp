@@ -41,7 +41,8 @@ SignedBoard ParseSignedBoard(const std::string& text) {
   size_t start = 0;
   while (true) {
     const size_t comma = text.find(',', start);
-    const std::string field = text.substr(start, comma == std::string::npos ? comma : comma - start);
+    const std::string field =
+        text.substr(start, comma == std::string::npos ? comma : comma - start);
     if (count < fields.size()) fields[count] = field;
     ++count;
     if (comma == std::string::npos) break;
@@ -59,14 +60,16 @@ SignedBoard ParseSignedBoard(const std::string& text) {
 }
 
 SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman) {
-  if (id.size() != 14) throw UsageError("a position ID has 14 characters, got " + std::to_string(id.size()));
+  if (id.size() != 14)
+    throw UsageError("a position ID has 14 characters, got " + std::to_string(id.size()));
   std::array<uint8_t, 11> key{};
   int bit = 0;
   for (char c : id) {
     const int v = Base64Value(c);
     if (v < 0) throw UsageError(std::string("position ID holds an invalid character '") + c + "'");
     for (int b = 5; b >= 0; --b, ++bit) {
-      if (((v >> b) & 1) != 0) key[static_cast<size_t>(bit / 8)] |= static_cast<uint8_t>(0x80 >> (bit % 8));
+      if (((v >> b) & 1) != 0)
+        key[static_cast<size_t>(bit / 8)] |= static_cast<uint8_t>(0x80 >> (bit % 8));
     }
   }
   // Within each key byte the bits run from the least significant up.
@@ -78,7 +81,8 @@ SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman) {
       while (pos < 80 && ((key[static_cast<size_t>(pos / 8)] >> (pos % 8)) & 1) != 0) {
         ++sides[static_cast<size_t>(side)][static_cast<size_t>(point)];
         ++pos;
-        if (++total > kCheckersPerSide) throw UsageError("position ID gives a side more than 15 checkers");
+        if (++total > kCheckersPerSide)
+          throw UsageError("position ID gives a side more than 15 checkers");
       }
       if (pos >= 80) throw UsageError("position ID ends before both sides are complete");
       ++pos;

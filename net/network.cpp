@@ -30,7 +30,9 @@ void InitNetLayout() {
   NetLayout[4] = 1;
 }
 
-void PackNetWeights() { PackFrom(NetWeights, NetGain, gPackedNet); }
+void PackNetWeights() {
+  PackFrom(NetWeights, NetGain, gPackedNet);
+}
 
 void EvaluateNet() {
   gActive.count = 0;

@@ -12,16 +12,18 @@ inline constexpr int kInputs = 780;
 inline constexpr int kHidden = 40;
 inline constexpr int kWeightCount = 40 * 780 + 40 * 40 + 40;  // 32,840
 
-extern int32_t NetLayout[5];                                  // count, then sizes
-extern float NetWeights[3][MaxLayerWidth][MaxLayerWidth];     // (l, j, k)
-extern float NetActivations[4][MaxLayerWidth];                // row 0 is the input
+extern int32_t NetLayout[5];                               // count, then sizes
+extern float NetWeights[3][MaxLayerWidth][MaxLayerWidth];  // (l, j, k)
+extern float NetActivations[4][MaxLayerWidth];             // row 0 is the input
 extern float NetGain;
 
 void InitNetLayout();
 
 // Reads row 0, overwrites rows 1..3; the result is NetOutput().
 void EvaluateNet();
-inline float NetOutput() { return NetActivations[NetLayout[0] - 1][0]; }
+inline float NetOutput() {
+  return NetActivations[NetLayout[0] - 1][0];
+}
 
 // Writes row 0 from two SideBoards: the mover's first, then the other side's.
 void EncodeInput(const SideBoard& first, const SideBoard& second);

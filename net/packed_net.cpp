@@ -1,12 +1,12 @@
 #include "net/packed_net.h"
 
-#include <cmath>
+#include <cstring>
 
-#include "rules/primitives.h"
+#include "net/net_exp.h"
+#include "net/net_simd.h"
 
 float Sigmoid(float gain, float sum) {
-  const double x = -2.0 * static_cast<double>(gain) * static_cast<double>(sum);
-  return static_cast<float>(1.0 / (std::exp(x) + 1.0));
+  return NetSigmoid(gain, sum);
 }
 
 namespace {
@@ -14,36 +14,53 @@ namespace {
 // `count` entries.
 void CollectSide(const SideBoard& side, int base, ActiveInputs& active) {
   for (int r = 0; r < kRows; ++r) {
-    const int c = CountCheckers(side, r);
-    for (int s = 0; s < c; ++s) active.index[active.count++] = base + r * 15 + s;
-  }
-}
-
-// Sums for the first hidden layer: one single-precision addition per active
-// input, in ascending input order (exactly the rounding of the double sum
-// stored back as single after every step).
-void SumLayer1(const PackedNet& net, const ActiveInputs& active, float* sum) {
-  for (int j = 0; j < kHidden; ++j) sum[j] = 0.0f;
-  for (int a = 0; a < active.count; ++a) {
-    const float* w = net.w1[active.index[a]];
-    for (int j = 0; j < kHidden; ++j) sum[j] += w[j];
-  }
-}
-
-// Sums for the second hidden layer: product and sum in double, stored as
-// single after every step, units side by side.
-__attribute__((target_clones("avx2", "default"))) void SumLayer2(const PackedNet& net,
-                                                                   const float* in, float* sum) {
-  double acc[kHidden];
-  for (int j = 0; j < kHidden; ++j) acc[j] = 0.0;
-  for (int k = 0; k < kHidden; ++k) {
-    const double x = in[k];
-    const float* w = net.w2[k];
-    for (int j = 0; j < kHidden; ++j) {
-      acc[j] = static_cast<double>(static_cast<float>(acc[j] + x * static_cast<double>(w[j])));
+    for (int s = 1; s <= kCheckersPerSide && side.Slot(r, s) != 0; ++s) {
+      active.index[active.count++] = base + r * 15 + s - 1;
     }
   }
-  for (int j = 0; j < kHidden; ++j) sum[j] = static_cast<float>(acc[j]);
+}
+
+#define MORVIK_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+
+// The first hidden layer: one single-precision addition per active input, in
+// ascending input order. A sum of two singles formed in double and rounded to
+// single equals the single-precision sum, so this is the double sum stored
+// back as single after every step.
+MORVIK_VECTOR_CLONES void Layer1(const PackedNet& net, const ActiveInputs& active, float* out) {
+  V8f sum[kHidden / 8] = {};
+  for (int a = 0; a < active.count; ++a) {
+    const float* w = net.w1[active.index[a]];
+    for (int g = 0; g < kHidden / 8; ++g) {
+      V8f wg;
+      std::memcpy(&wg, w + 8 * g, sizeof wg);
+      sum[g] += wg;
+    }
+  }
+  for (int g = 0; g < kHidden / 8; ++g) {
+    const V8f y = NetSigmoid8(net.gain, sum[g]);
+    std::memcpy(out + 8 * g, &y, sizeof y);
+  }
+}
+
+// The second hidden layer: product and sum in double, stored as single after
+// every step, the 40 units side by side.
+MORVIK_VECTOR_CLONES void Layer2(const PackedNet& net, const float* in, float* out) {
+  V8d acc[kHidden / 8] = {};
+  for (int k = 0; k < kHidden; ++k) {
+    const V8d x = Splat(in[k]);
+    const float* w = net.w2[k];
+    for (int g = 0; g < kHidden / 8; ++g) {
+      V8f wg;
+      std::memcpy(&wg, w + 8 * g, sizeof wg);
+      const V8f rounded =
+          __builtin_convertvector(acc[g] + x * __builtin_convertvector(wg, V8d), V8f);
+      acc[g] = __builtin_convertvector(rounded, V8d);
+    }
+  }
+  for (int g = 0; g < kHidden / 8; ++g) {
+    const V8f y = NetSigmoid8(net.gain, __builtin_convertvector(acc[g], V8f));
+    std::memcpy(out + 8 * g, &y, sizeof y);
+  }
 }
 }  // namespace
 
@@ -54,17 +71,14 @@ void CollectActive(const SideBoard& first, const SideBoard& second, ActiveInputs
 }
 
 float Forward(const PackedNet& net, const ActiveInputs& active, NetTrace& trace) {
-  float sum[kHidden];
-  SumLayer1(net, active, sum);
-  for (int j = 0; j < kHidden; ++j) trace.hidden1[j] = Sigmoid(net.gain, sum[j]);
-  SumLayer2(net, trace.hidden1, sum);
-  for (int j = 0; j < kHidden; ++j) trace.hidden2[j] = Sigmoid(net.gain, sum[j]);
+  Layer1(net, active, trace.hidden1);
+  Layer2(net, trace.hidden1, trace.hidden2);
   float out = 0.0f;
   for (int k = 0; k < kHidden; ++k) {
-    out = static_cast<float>(static_cast<double>(out) +
-                             static_cast<double>(trace.hidden2[k]) * static_cast<double>(net.w3[k]));
+    out = static_cast<float>(static_cast<double>(out) + static_cast<double>(trace.hidden2[k]) *
+                                                            static_cast<double>(net.w3[k]));
   }
-  trace.output = Sigmoid(net.gain, out);
+  trace.output = NetSigmoid(net.gain, out);
   return trace.output;
 }
 

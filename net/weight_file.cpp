@@ -33,7 +33,9 @@ class ByteReader {
   size_t len_ = 0;
 };
 
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsDigit(int c) {
+  return c >= '0' && c <= '9';
+}
 
 void SkipBlanks(ByteReader& in) {
   for (int c = in.Peek(); c == ' ' || c == '\t' || c == '\r' || c == '\n'; c = in.Peek()) in.Next();
@@ -152,14 +154,17 @@ WeightFileReport LoadWeightsFrom(const char* path) {
   return report;
 }
 
-void LoadWeights() { LoadWeightsFrom("gammon.pc"); }
+void LoadWeights() {
+  LoadWeightsFrom("gammon.pc");
+}
 
 bool WriteWeightValues(std::FILE* file, const float* values, int count) {
   for (int i = 0; i < count; ++i) {
     char text[48];
     // Nine significant digits give back every single exactly.
-    const auto result = std::to_chars(text, text + sizeof text, values[i], std::chars_format::general,
-                                      std::numeric_limits<float>::max_digits10);
+    const auto result =
+        std::to_chars(text, text + sizeof text, values[i], std::chars_format::general,
+                      std::numeric_limits<float>::max_digits10);
     *result.ptr = '\0';
     if (std::fprintf(file, "%s\r\n", text) < 0) return false;
   }

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 inline constexpr int kCheckersPerSide = 15;
-inline constexpr int kRows = 26;        // 0 borne off, 1..24 points, 25 bar
+inline constexpr int kRows = 26;  // 0 borne off, 1..24 points, 25 bar
 inline constexpr int kBarRow = 25;
 inline constexpr int kOffRow = 0;
 inline constexpr int32_t kEndMarker = 255;  // from = 255: no move in this slot
@@ -32,7 +32,9 @@ struct SideBoard {
   std::array<int32_t, kRows * kCheckersPerSide> slots{};
 
   int32_t& Slot(int row, int slot) { return slots[static_cast<std::size_t>(row * 15 + slot - 1)]; }
-  int32_t Slot(int row, int slot) const { return slots[static_cast<std::size_t>(row * 15 + slot - 1)]; }
+  int32_t Slot(int row, int slot) const {
+    return slots[static_cast<std::size_t>(row * 15 + slot - 1)];
+  }
   bool Occupied(int row) const { return Slot(row, 1) != 0; }
   bool Blocked(int row) const { return Slot(row, 2) != 0; }  // two or more checkers
   bool operator==(const SideBoard&) const = default;

@@ -93,7 +93,9 @@ struct DoubletSearch {
   }
 };
 
-int CountUsable(const MoveList& list) { return list.count == 0 ? 0 : list[0].Length(); }
+int CountUsable(const MoveList& list) {
+  return list.count == 0 ? 0 : list[0].Length();
+}
 
 }  // namespace
 

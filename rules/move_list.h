@@ -10,7 +10,9 @@ struct MoveEntry {
 
   int Length() const {
     int n = 0;
-    while (n < 4 && slot[static_cast<std::size_t>(n)].from >= 1 && slot[static_cast<std::size_t>(n)].from <= 25) ++n;
+    while (n < 4 && slot[static_cast<std::size_t>(n)].from >= 1 &&
+           slot[static_cast<std::size_t>(n)].from <= 25)
+      ++n;
     return n;
   }
 };

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include "tests/engine/run_engine.h"
@@ -22,7 +21,9 @@ TEST(EngineMoves, ComputerSideHitsAndEntersInItsOwnNumbering) {
   const EngineRun run = RunEngine("moves --board " + board + " --dice 5 1 --side computer");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "entries 5 usable 2");
-  EXPECT_EQ(run.out, "entries 5 usable 2\n1: B/20* 6/5\n2: B/20* 8/7\n3: B/24 6/1*\n4: B/24 8/3\n5: B/24 13/8\n");
+  EXPECT_EQ(
+      run.out,
+      "entries 5 usable 2\n1: B/20* 6/5\n2: B/20* 8/7\n3: B/24 6/1*\n4: B/24 8/3\n5: B/24 13/8\n");
 }
 
 TEST(EngineMoves, EmptyListPrintsOnlyTheCount) {
@@ -47,7 +48,8 @@ TEST(EngineMoves, PositionIdPutsTheSideOnRollInTheMoversPlace) {
   const EngineRun byBoard = RunEngine("moves --board " + oneBack + " --dice 3 1 --side human");
   ASSERT_EQ(byId.status, 0) << byId.err;
   EXPECT_EQ(byId.out, byBoard.out);
-  const EngineRun computer = RunEngine("moves --position-id 4HPwATDgc/ABEA --dice 3 1 --side computer");
+  const EngineRun computer =
+      RunEngine("moves --position-id 4HPwATDgc/ABEA --dice 3 1 --side computer");
   const EngineRun start = RunEngine("moves --board " + kStart + " --dice 3 1 --side computer");
   EXPECT_NE(computer.out, start.out);
 }
@@ -77,17 +79,22 @@ INSTANTIATE_TEST_SUITE_P(
     Rejected, EngineBadInput,
     ::testing::Values(
         BadInput{"moves --board 1,2,3 --dice 6 5 --side human", "26 comma-separated values"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,3,0 --dice 6 5 --side human",
+        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,3,0 --dice 6 5 "
+                 "--side human",
                  "16 checkers"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 7 5 --side human",
+        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 7 5 "
+                 "--side human",
                  "die must lie in 1..6"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 --side both",
+        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 "
+                 "--side both",
                  "--side must be"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,x,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 --side human",
+        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,x,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 "
+                 "--side human",
                  "not an integer"},
         BadInput{"moves --frobnicate", "unknown option"},
         BadInput{"moves --position-id 4HPwATDgc/ABM! --dice 6 5 --side human", "invalid character"},
-        BadInput{"eval --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --weights /no/such/file",
+        BadInput{"eval --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --weights "
+                 "/no/such/file",
                  "cannot read weight file"},
         BadInput{"eval --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --weights /",
                  "cannot read weight file"},

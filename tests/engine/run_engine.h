@@ -1,11 +1,12 @@
 // Runs morvik-engine as a separate process and collects what it prints.
 #pragma once
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 struct EngineRun {
   int status = -1;
@@ -15,7 +16,8 @@ struct EngineRun {
 
 inline EngineRun RunEngine(const std::string& args) {
   static int serial = 0;
-  const std::string errFile = "engine_stderr_" + std::to_string(::getpid()) + "_" + std::to_string(serial++) + ".txt";
+  const std::string errFile =
+      "engine_stderr_" + std::to_string(::getpid()) + "_" + std::to_string(serial++) + ".txt";
   const std::string command = std::string(MORVIK_ENGINE) + " " + args + " 2>" + errFile;
   EngineRun run;
   std::FILE* pipe = ::popen(command.c_str(), "r");

@@ -44,7 +44,8 @@ TEST(EvaluateNet, StartingPositionEncodesBothHalvesAlike) {
   for (int k = 0; k < kInputs; ++k) {
     if (NetActivations[0][k] == 1.0f) ones.push_back(k);
   }
-  const std::vector<int> half = {90, 91, 92, 93, 94, 120, 121, 122, 195, 196, 197, 198, 199, 360, 361};
+  const std::vector<int> half = {90,  91,  92,  93,  94,  120, 121, 122,
+                                 195, 196, 197, 198, 199, 360, 361};
   std::vector<int> expected = half;
   for (int k : half) expected.push_back(k + 390);
   EXPECT_EQ(ones, expected);

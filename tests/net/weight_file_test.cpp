@@ -1,3 +1,5 @@
+#include "net/weight_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "net/network.h"
-#include "net/weight_file.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ TEST(WeightFile, ShortMissingAndMalformed) {
   EXPECT_EQ(Read("1\n2\n", 4), (std::vector<float>{1.0f, 2.0f, 0.0f, 0.0f}));
   EXPECT_EQ(Read("", 2), (std::vector<float>{0.0f, 0.0f}));
   WeightFileReport report;
-  EXPECT_EQ(Read("abc\n-\n3\n1e999\n1e\n", 5, &report), (std::vector<float>{0.0f, 0.0f, 3.0f, 0.0f, 1.0f}));
+  EXPECT_EQ(Read("abc\n-\n3\n1e999\n1e\n", 5, &report),
+            (std::vector<float>{0.0f, 0.0f, 3.0f, 0.0f, 1.0f}));
   EXPECT_EQ(report.malformed, 3);
   EXPECT_EQ(report.numbers, 5);
 }
@@ -79,11 +81,11 @@ TEST(WeightFile, LoadsIntoTheMatricesInFileOrder) {
   std::remove(path);
   EXPECT_TRUE(r.opened);
   EXPECT_EQ(r.numbers, kWeightCount);
-  EXPECT_EQ(NetWeights[0][0][1], 1.0f);      // number 2: into hidden unit 0 from input 1
-  EXPECT_EQ(NetWeights[0][1][0], 780.0f);    // number 781: the second hidden unit
-  EXPECT_EQ(NetWeights[1][0][0], 200.0f);    // number 31,201: 31200 % 1000
-  EXPECT_EQ(NetWeights[2][0][39], 839.0f);   // the last number: 32839 % 1000
-  EXPECT_EQ(NetWeights[0][40][0], 0.0f);     // outside the used block
+  EXPECT_EQ(NetWeights[0][0][1], 1.0f);     // number 2: into hidden unit 0 from input 1
+  EXPECT_EQ(NetWeights[0][1][0], 780.0f);   // number 781: the second hidden unit
+  EXPECT_EQ(NetWeights[1][0][0], 200.0f);   // number 31,201: 31200 % 1000
+  EXPECT_EQ(NetWeights[2][0][39], 839.0f);  // the last number: 32839 % 1000
+  EXPECT_EQ(NetWeights[0][40][0], 0.0f);    // outside the used block
   const WeightFileReport missing = LoadWeightsFrom("no-such-file.pc");
   EXPECT_FALSE(missing.opened);
   EXPECT_EQ(NetWeights[2][0][39], 0.0f);

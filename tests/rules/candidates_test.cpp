@@ -1,8 +1,9 @@
+#include "rules/candidates.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "rules/candidates.h"
 #include "tests/support/positions.h"
 
 namespace {

@@ -27,17 +27,23 @@ std::string EntryText(const MoveEntry& e) {
 // Counts worked out by hand; the human moves.
 const Case kCases[] = {
     {"opening 6-5", StartingPosition(), 6, 5, 8, 2, "8/2 8/3 "},
-    {"bar, both entry points blocked", Board({{25, 1}, {6, 14}, {19, -2}, {20, -2}, {1, -11}}), 6, 5, 0, 0, ""},
+    {"bar, both entry points blocked", Board({{25, 1}, {6, 14}, {19, -2}, {20, -2}, {1, -11}}), 6,
+     5, 0, 0, ""},
     {"only the larger die alone", Board({{13, 1}, {2, -2}, {24, -13}}), 6, 5, 1, 1, "13/7 "},
-    {"only the smaller die alone", Board({{13, 1}, {2, -2}, {7, -2}, {24, -11}}), 6, 5, 1, 1, "13/8 "},
+    {"only the smaller die alone", Board({{13, 1}, {2, -2}, {7, -2}, {24, -11}}), 6, 5, 1, 1,
+     "13/8 "},
     {"one checker, both routes kept", Board({{13, 1}, {24, -15}}), 6, 5, 2, 2, "13/7 7/2 "},
-    {"same two bear-offs in both orders", Board({{3, 1}, {2, 1}, {24, -15}}), 5, 6, 2, 2, "3/Off 2/Off "},
+    {"same two bear-offs in both orders", Board({{3, 1}, {2, 1}, {24, -15}}), 5, 6, 2, 2,
+     "3/Off 2/Off "},
     {"equal moves: the swap goes", Board({{1, 2}, {24, -15}}), 6, 5, 1, 2, "1/Off 1/Off "},
-    {"doublet: enter, then blocked", Board({{25, 1}, {6, 14}, {3, -2}, {19, -2}, {1, -11}}), 3, 3, 1, 1, "B/22 "},
-    {"doublet: two entries, then on", Board({{25, 2}, {1, -15}}), 2, 2, 2, 4, "B/23 B/23 23/21 21/19 "},
+    {"doublet: enter, then blocked", Board({{25, 1}, {6, 14}, {3, -2}, {19, -2}, {1, -11}}), 3, 3,
+     1, 1, "B/22 "},
+    {"doublet: two entries, then on", Board({{25, 2}, {1, -15}}), 2, 2, 2, 4,
+     "B/23 B/23 23/21 21/19 "},
     {"doublet: one move only", Board({{10, 1}, {2, -2}, {24, -13}}), 4, 4, 1, 1, "10/6 "},
     {"doublet: two moves only", Board({{14, 1}, {2, -2}, {24, -13}}), 4, 4, 1, 2, "14/10 10/6 "},
-    {"doublet: bear off all four", Board({{1, 4}, {24, -15}}), 6, 6, 1, 4, "1/Off 1/Off 1/Off 1/Off "},
+    {"doublet: bear off all four", Board({{1, 4}, {24, -15}}), 6, 6, 1, 4,
+     "1/Off 1/Off 1/Off 1/Off "},
 };
 
 class EnumerateTable : public ::testing::TestWithParam<Case> {};
@@ -60,7 +66,8 @@ TEST_P(EnumerateTable, CountsAndFirstEntry) {
 INSTANTIATE_TEST_SUITE_P(HandWorked, EnumerateTable, ::testing::ValuesIn(kCases),
                          [](const auto& info) {
                            std::string n;
-                           for (const char* s = info.param.name; *s != 0; ++s) n += std::isalnum(*s) ? *s : '_';
+                           for (const char* s = info.param.name; *s != 0; ++s)
+                             n += std::isalnum(*s) ? *s : '_';
                            return n;
                          });
 

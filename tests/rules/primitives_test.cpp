@@ -1,8 +1,9 @@
+#include "rules/primitives.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "rules/primitives.h"
 #include "tests/support/positions.h"
 
 namespace {

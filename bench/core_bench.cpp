@@ -1,0 +1,73 @@
+// Micro-benchmarks of the engine core: full-move lists, the network, and its
+// parts. `morvik-engine bench` gives the whole-program figures.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "engine/bench_positions.h"
+#include "net/network.h"
+#include "net/packed_net.h"
+#include "rules/move_list.h"
+#include "rules/primitives.h"
+
+namespace {
+
+void BM_EnumerateMoves(benchmark::State& state) {
+  auto list = std::make_unique<MoveList>();
+  const auto positions = BenchPositions();
+  BoardPosition p;
+  BuildBoardPosition(positions[static_cast<size_t>(state.range(0))].board, p);
+  for (auto _ : state) {
+    for (int i = 1; i <= 6; ++i) {
+      for (int j = i; j <= 6; ++j)
+        benchmark::DoNotOptimize(EnumerateMoves(p.own, p.opponent, j, i, *list));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * 21);
+}
+BENCHMARK(BM_EnumerateMoves)->DenseRange(0, 4);
+
+void BM_EvaluateBoards(benchmark::State& state) {
+  LoadBenchWeights();
+  BoardPosition p;
+  BuildBoardPosition(BenchPositions()[1].board, p);
+  for (auto _ : state) benchmark::DoNotOptimize(EvaluateBoards(p.own, p.opponent));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluateBoards);
+
+void BM_Forward(benchmark::State& state) {
+  LoadBenchWeights();
+  BoardPosition p;
+  BuildBoardPosition(BenchPositions()[1].board, p);
+  ActiveInputs active;
+  CollectActive(p.own, p.opponent, active);
+  NetTrace trace;
+  for (auto _ : state) benchmark::DoNotOptimize(Forward(gPackedNet, active, trace));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Forward);
+
+void BM_CollectActive(benchmark::State& state) {
+  BoardPosition p;
+  BuildBoardPosition(BenchPositions()[1].board, p);
+  ActiveInputs active;
+  for (auto _ : state) {
+    CollectActive(p.own, p.opponent, active);
+    benchmark::DoNotOptimize(active.count);
+  }
+}
+BENCHMARK(BM_CollectActive);
+
+void BM_Sigmoid81(benchmark::State& state) {
+  float x = 0.37f;
+  for (auto _ : state) {
+    float s = 0;
+    for (int i = 0; i < 81; ++i) s += Sigmoid(0.5f, x + static_cast<float>(i) * 0.01f);
+    benchmark::DoNotOptimize(s);
+  }
+}
+BENCHMARK(BM_Sigmoid81);
+
+}  // namespace
