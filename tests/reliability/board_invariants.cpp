@@ -1,18 +1,23 @@
 #include "tests/reliability/board_invariants.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "rules/primitives.h"
 
 const char* SideBoardFault(const SideBoard& side) {
   int total = 0;
   for (int row = 0; row < kRows; ++row) {
-    bool gap = false;
+    uint32_t mask = 0;     // bit s - 1 set for a slot holding 1
+    uint32_t strange = 0;  // any bit beyond the lowest of any slot
     for (int s = 1; s <= kCheckersPerSide; ++s) {
-      const int v = side.Slot(row, s);
-      if (v != 0 && v != 1) return "a slot holds neither 0 nor 1";
-      if (v == 1 && gap) return "a row's slots are not filled from slot 1";
-      gap = gap || v == 0;
-      total += v;
+      const auto v = static_cast<uint32_t>(side.Slot(row, s));
+      mask |= (v & 1u) << (s - 1);
+      strange |= v & ~1u;
     }
+    if (strange != 0) return "a slot holds neither 0 nor 1";
+    if ((mask & (mask + 1)) != 0) return "a row's slots are not filled from slot 1";
+    total += std::popcount(mask);
   }
   return total == kCheckersPerSide ? nullptr : "a side does not have 15 checkers";
 }
