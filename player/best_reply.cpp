@@ -8,14 +8,28 @@ float ComputerPlayer::FindBestReply(SideBoard own, SideBoard opponent, int d1, i
 }
 
 float ComputerPlayer::PlayBestReply(SideBoard& own, SideBoard& opponent, int d1, int d2) {
+  known_.Reset(MoveList::kCapacity / 2);
+  return BestReplyOn(own, opponent, d1, d2);
+}
+
+// The value returned is 1 - the chosen reply's own score: evaluating its
+// position again would give the same value.
+float ComputerPlayer::BestReplyOn(SideBoard& own, SideBoard& opponent, int d1, int d2) {
   EnumerateMoves(own, opponent, d1, d2, reply_);
   if (d1 != d2) {
     PruneSameChecker(reply_);
   } else if (reply_.count > 5) {
     PruneDoublets(reply_);
   }
-  evaluations_ += ScoreEntries(own, opponent, reply_, replyScores_, repeats_) + 1;
-  if (reply_.count > 0) ApplyEntry(own, opponent, reply_[FirstBest(replyScores_, reply_.count)]);
-  const float value = EvaluateBoards(own, opponent);
+  evaluations_ += ScoreEntries(own, opponent, reply_, replyScores_, known_);
+  float value;
+  if (reply_.count > 0) {
+    const int best = FirstBest(replyScores_, reply_.count);
+    ApplyEntry(own, opponent, reply_[best]);
+    value = replyScores_[best];
+  } else {
+    value = EvaluateBoards(own, opponent);
+    ++evaluations_;
+  }
   return static_cast<float>(1.0 - static_cast<double>(value));
 }

@@ -35,19 +35,19 @@ void LogCount(PlayerSink& sink, int count) {
 }  // namespace
 
 int ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores,
-                 RepeatTable& repeats) {
-  repeats.Reset(list.count);
+                 ScoreTable& known) {
   const PositionKey start = KeyOf(own);
   int evaluated = 0;
   for (int i = 0; i < list.count; ++i) {
-    const int first = repeats.FindOrAdd(KeyAfter(start, list[i]), i);
-    if (first >= 0) {
-      scores[i] = scores[first];
+    const PositionKey key = KeyAfter(start, list[i]);
+    if (const float* seen = known.Find(key)) {
+      scores[i] = *seen;
       continue;
     }
     ApplyEntry(own, opponent, list[i]);
     scores[i] = EvaluateBoards(own, opponent);
     UndoEntry(own, opponent, list[i]);
+    known.Add(key, scores[i]);
     ++evaluated;
   }
   return evaluated;
@@ -67,7 +67,8 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   if (d1 == d2 && choice_.count > kKept) PruneDoublets(choice_);
   const auto start = std::chrono::steady_clock::now();
 
-  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, repeats_);
+  known_.Reset(choice_.count);
+  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, known_);
   LogCount(sink, choice_.count);
   SortDescending(choice_, choiceScores_);
   const int n = choice_.count < kKept ? choice_.count : kKept;

@@ -30,13 +30,18 @@ class ComputerPlayer {
  private:
   void OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n, PlayerSink& sink);
   float ReplyAverage(SideBoard& mover, SideBoard& opponent);
+  // The best-reply search on the boards given; `known_` holds values of
+  // positions reached from these same boards.
+  float BestReplyOn(SideBoard& own, SideBoard& opponent, int d1, int d2);
 
   // Fixed working storage: both lists are live at once during the look-ahead.
   MoveList choice_;
   float choiceScores_[MoveList::kCapacity];
   MoveList reply_;
   float replyScores_[MoveList::kCapacity];
-  RepeatTable repeats_;  // used by one scoring pass at a time
+  // Values of positions met: for the move choice, then, during the look-ahead,
+  // for all replies after one candidate.
+  ScoreTable known_;
   long evaluations_ = 0;
   long lookAheads_ = 0;
 };

@@ -7,6 +7,7 @@ namespace {
 constexpr double kCloseCall = 0.97;
 constexpr double kDoubletWeight = 1.0 / 36.0;
 constexpr double kOtherWeight = 1.0 / 18.0;
+constexpr int kReplyPositions = 16384;  // the table's size; it stops recording when full
 
 bool AllBorneOff(const SideBoard& side) {
   return side.Slot(kOffRow, kCheckersPerSide) != 0;
@@ -18,10 +19,14 @@ bool AllBorneOff(const SideBoard& side) {
 // computer's value after the human's best reply; the score is stored as
 // single after every roll.
 float ComputerPlayer::ReplyAverage(SideBoard& mover, SideBoard& opponent) {
+  // Rolls of one total often reach the same positions (13/8 with 4-1 or
+  // 3-2): all 21 searches start from these boards and share the values met.
+  known_.Reset(kReplyPositions);
   float score = 0.0f;
   for (int i = 1; i <= 6; ++i) {
     for (int j = i; j <= 6; ++j) {
-      const double v = FindBestReply(opponent, mover, i, j);
+      SideBoard human = opponent, computer = mover;
+      const double v = BestReplyOn(human, computer, i, j);
       const double w = i == j ? kDoubletWeight : kOtherWeight;
       score = static_cast<float>(static_cast<double>(score) + v * w);
     }

@@ -37,7 +37,7 @@ PositionKey KeyAfter(PositionKey key, const MoveEntry& entry) {
   return key;
 }
 
-void RepeatTable::Reset(int n) {
+void ScoreTable::Reset(int n) {
   if (++stamp_ == 0) {  // the stamp wrapped: clear for real
     for (Cell& c : cells_) c.stamp = 0;
     stamp_ = 1;
@@ -45,15 +45,25 @@ void RepeatTable::Reset(int n) {
   uint32_t size = 64;
   while (size < 2u * static_cast<uint32_t>(n) && size < kCells) size *= 2;
   mask_ = size - 1;
+  used_ = 0;
 }
 
-int RepeatTable::FindOrAdd(const PositionKey& key, int index) {
-  for (uint32_t i = static_cast<uint32_t>(Mix(key)) & mask_;; i = (i + 1) & mask_) {
-    Cell& c = cells_[i];
-    if (c.stamp != stamp_) {
-      c = Cell{key, stamp_, index};
-      return -1;
-    }
-    if (c.key == key) return c.index;
+uint32_t ScoreTable::Home(const PositionKey& key) const {
+  return static_cast<uint32_t>(Mix(key)) & mask_;
+}
+
+const float* ScoreTable::Find(const PositionKey& key) const {
+  for (uint32_t i = Home(key);; i = (i + 1) & mask_) {
+    const Cell& c = cells_[i];
+    if (c.stamp != stamp_) return nullptr;
+    if (c.key == key) return &c.score;
   }
+}
+
+void ScoreTable::Add(const PositionKey& key, float score) {
+  if (2 * (used_ + 1) > mask_ + 1) return;  // keep at least half the cells free
+  uint32_t i = Home(key);
+  while (cells_[i].stamp == stamp_) i = (i + 1) & mask_;
+  cells_[i] = Cell{key, stamp_, score};
+  ++used_;
 }

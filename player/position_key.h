@@ -1,6 +1,6 @@
 // An exact, compact key for the position a full move leads to, and a table
-// that finds the first entry of a list reaching each position. Identical
-// positions get identical network values, so a repeat is never evaluated.
+// of the values of positions already evaluated. Identical positions get
+// identical network values, so a repeat is never evaluated.
 #pragma once
 
 #include <cstdint>
@@ -20,22 +20,27 @@ struct PositionKey {
 PositionKey KeyOf(const SideBoard& own);
 PositionKey KeyAfter(PositionKey start, const MoveEntry& entry);
 
-class RepeatTable {
+// Network values of positions already met, by key.
+class ScoreTable {
  public:
-  // Forgets everything; prepares for a list of n entries.
+  // Forgets everything; sizes the table for about n positions.
   void Reset(int n);
-  // The index of the first entry recorded with this key, else records
-  // `index` under it and returns -1.
-  int FindOrAdd(const PositionKey& key, int index);
+  // The value recorded for this key, or nullptr.
+  const float* Find(const PositionKey& key) const;
+  // Records a value for a key not yet recorded (ignored once half full).
+  void Add(const PositionKey& key, float score);
 
  private:
   struct Cell {
     PositionKey key;
     uint32_t stamp = 0;
-    int32_t index = 0;
+    float score = 0.0f;
   };
-  static constexpr int kCells = 1 << 17;  // more than twice the longest list
+  static constexpr uint32_t kCells = 1 << 17;  // more than twice the longest list
+  uint32_t Home(const PositionKey& key) const;
+
   Cell cells_[kCells];
   uint32_t stamp_ = 0;
   uint32_t mask_ = 0;
+  uint32_t used_ = 0;
 };
