@@ -5,6 +5,9 @@
 
 #include "display/board_colours.h"
 
+// The picture lives in the display library's resources.
+static void InitDisplayResources() { Q_INIT_RESOURCE(display); }
+
 namespace {
 
 constexpr uint32_t kGray = 0x808080;
@@ -23,6 +26,7 @@ QPalette WithColour(QPalette palette, QPalette::ColorRole role, uint32_t colour)
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+  InitDisplayResources();
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About"));
   setFixedSize(425, 316);

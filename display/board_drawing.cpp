@@ -63,6 +63,7 @@ QRect CornerRect(int left, int top, int right, int bottom) {
 QFont CountFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
+  font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }
 

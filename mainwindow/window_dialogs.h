@@ -1,0 +1,29 @@
+// Every modal question, message and chooser the window opens, behind one
+// interface: the program answers them with real message boxes, tests from a
+// script.
+#pragma once
+
+#include "display/colour_chooser.h"
+#include "mainwindow/game_dialogs.h"
+
+class QWidget;
+
+class WindowDialogs : public GameDialogs, public ColourChooser {
+ public:
+  // Creates an About box owned by `owner` and shows it modally.
+  virtual void ShowAbout(QWidget* owner) = 0;
+};
+
+// Plain and confirmation message boxes over the main window.
+class MessageBoxDialogs : public WindowDialogs {
+ public:
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void Inform(std::string_view text) override;
+  bool Confirm(std::string_view text) override;
+  void ShowAbout(QWidget* owner) override;
+  QColor ChooseColour(QWidget* parent, const QColor& current) override;
+
+ private:
+  QWidget* parent_ = nullptr;
+  StandardColourChooser chooser_;
+};
