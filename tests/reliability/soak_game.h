@@ -11,13 +11,14 @@ struct SoakTotals {
   long plies = 0;
   long lookaheadGames = 0;
   long passes = 0;       // rolls that could not be played
+  long cut = 0;          // games stopped unfinished at the move limit
   long wins[2][3] = {};  // [side][plain, gammon, backgammon]
 };
 
 struct SoakOptions {
   uint64_t seed = 1;
   int lookaheadEvery = 10;  // every n-th game plays with the look-ahead on
-  int maxPlies = 5000;      // a game longer than this counts as a hang
+  int maxPlies = 3000;      // a game is cut after this many moves
 };
 
 class ComputerPlayer;

@@ -1,4 +1,5 @@
-// morvik-soak --games N [--seed S] [--lookahead-every K] [--first G]: plays
+// morvik-soak --games N [--seed S] [--lookahead-every K] [--first G]
+// [--max-plies P]: plays
 // N self-play games with random weights and checks every move. Exit status 0
 // when every game was sound, 1 on the first fault (printed with the game
 // number, which --first replays), 2 for a wrong command line.
@@ -14,17 +15,22 @@
 namespace {
 void PrintTotals(const SoakTotals& t, double seconds) {
   std::printf(
-      "games %ld plies %ld look-ahead games %ld passes %ld | first side %ld-%ld-%ld second side "
+      "games %ld (cut %ld) plies %ld look-ahead games %ld passes %ld | first side %ld-%ld-%ld "
+      "second side "
       "%ld-%ld-%ld | "
       "%.1f s\n",
-      t.games, t.plies, t.lookaheadGames, t.passes, t.wins[0][0], t.wins[0][1], t.wins[0][2],
+      t.games, t.cut, t.plies, t.lookaheadGames, t.passes, t.wins[0][0], t.wins[0][1], t.wins[0][2],
       t.wins[1][0], t.wins[1][1], t.wins[1][2], seconds);
   std::fflush(stdout);
 }
 
 int Run(int argc, char** argv) {
   const Arguments args(argc, argv, 1,
-                       {{"--games", 1}, {"--seed", 1}, {"--lookahead-every", 1}, {"--first", 1}});
+                       {{"--games", 1},
+                        {"--seed", 1},
+                        {"--lookahead-every", 1},
+                        {"--first", 1},
+                        {"--max-plies", 1}});
   const long games = ParseInt(args.Value("--games", "1000"), 0, 2000000000, "--games");
   const long first = ParseInt(args.Value("--first", "0"), 0, 2000000000, "--first");
   SoakOptions options;
@@ -32,6 +38,7 @@ int Run(int argc, char** argv) {
       static_cast<uint64_t>(ParseInt(args.Value("--seed", "1"), 0, 2000000000, "--seed"));
   options.lookaheadEvery =
       ParseInt(args.Value("--lookahead-every", "10"), 0, 1000000, "--lookahead-every");
+  options.maxPlies = ParseInt(args.Value("--max-plies", "3000"), 1, 2000000000, "--max-plies");
   NetGain = 0.5f;
   InitNetLayout();
   auto player = std::make_unique<ComputerPlayer>();
@@ -48,7 +55,7 @@ int Run(int argc, char** argv) {
       PrintTotals(totals, elapsed());
       return 1;
     }
-    if ((g - first + 1) % 10000 == 0) PrintTotals(totals, elapsed());
+    if ((g - first + 1) % 1000 == 0) PrintTotals(totals, elapsed());
   }
   PrintTotals(totals, elapsed());
   return 0;
