@@ -7,3 +7,4 @@ int RunEval(int argc, char** argv);
 int RunBench(int argc, char** argv);
 int RunPlay(int argc, char** argv);
 int RunReply(int argc, char** argv);
+int RunUbgi(int argc, char** argv);

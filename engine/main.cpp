@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"play", RunPlay, "play (--board B | --position-id ID) --dice D1 D2 [--weights F] [--lookahead]"},
     {"reply", RunReply, "reply (--board B | --position-id ID) --dice I J [--weights F]"},
     {"bench", RunBench, "bench [--seconds S]"},
+    {"ubgi", RunUbgi, "ubgi [--weights F] [--lookahead]"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -1,0 +1,17 @@
+#include "engine/line_reader.h"
+
+bool LineReader::Next(std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  int c = std::getc(in_);
+  if (c == EOF) return false;
+  while (c != EOF && c != '\n') {
+    if (line.size() < limit_) {
+      line += static_cast<char>(c);
+    } else {
+      tooLong = true;
+    }
+    c = std::getc(in_);
+  }
+  return true;
+}
