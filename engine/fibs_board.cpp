@@ -85,8 +85,10 @@ std::string ReadFields(const std::array<std::string_view, kFibsFieldCount>& fiel
     const IntField& f = table[i];
     const std::string_view text = fields[static_cast<size_t>(i + 3)];
     if (!ReadInt(text, *f.target)) {
-      return "field " + std::to_string(i + 3) + " (" + f.name +
-             ") is not an integer: " + Quote(text);
+      const int cell = i - 3;
+      const std::string what =
+          cell >= 0 && cell < 26 ? "board cell " + std::to_string(cell) : std::string(f.name);
+      return "field " + std::to_string(i + 3) + " (" + what + ") is not an integer: " + Quote(text);
     }
     if (*f.target < f.low || *f.target > f.high) {
       return std::string(f.name) + " " + std::to_string(*f.target) + " outside " +
