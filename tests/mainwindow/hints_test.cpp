@@ -1,6 +1,7 @@
 // Hints off and on: the hint texts of every control and of the surface beside
 // the board, and the history list that never shows one.
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QToolTip>
 
 #include "tests/mainwindow/window_fixture.h"
