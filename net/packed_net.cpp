@@ -37,7 +37,8 @@ MORVIK_VECTOR_CLONES void Layer1(const PackedNet& net, const ActiveInputs& activ
     }
   }
   for (int g = 0; g < kHidden / 8; ++g) {
-    const V8f y = NetSigmoid8(net.gain, sum[g]);
+    V8f y;
+    NetSigmoid8(net.gain, sum[g], y);
     std::memcpy(out + 8 * g, &y, sizeof y);
   }
 }
@@ -47,7 +48,7 @@ MORVIK_VECTOR_CLONES void Layer1(const PackedNet& net, const ActiveInputs& activ
 MORVIK_VECTOR_CLONES void Layer2(const PackedNet& net, const float* in, float* out) {
   V8d acc[kHidden / 8] = {};
   for (int k = 0; k < kHidden; ++k) {
-    const V8d x = Splat(in[k]);
+    const V8d x = MORVIK_SPLAT8(static_cast<double>(in[k]));
     const float* w = net.w2[k];
     for (int g = 0; g < kHidden / 8; ++g) {
       V8f wg;
@@ -58,7 +59,9 @@ MORVIK_VECTOR_CLONES void Layer2(const PackedNet& net, const float* in, float* o
     }
   }
   for (int g = 0; g < kHidden / 8; ++g) {
-    const V8f y = NetSigmoid8(net.gain, __builtin_convertvector(acc[g], V8f));
+    const V8f sum = __builtin_convertvector(acc[g], V8f);
+    V8f y;
+    NetSigmoid8(net.gain, sum, y);
     std::memcpy(out + 8 * g, &y, sizeof y);
   }
 }

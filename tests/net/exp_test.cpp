@@ -40,7 +40,8 @@ TEST(NetExp, VectorFormMatchesTheScalarForm) {
   for (int i = 0; i < 20000; ++i) {
     V8f sums;
     for (int l = 0; l < 8; ++l) sums[l] = u(rng);
-    const V8f out = NetSigmoid8(0.5, sums);
+    V8f out;
+    NetSigmoid8(0.5, sums, out);
     for (int l = 0; l < 8; ++l) ASSERT_EQ(out[l], NetSigmoid(0.5f, sums[l])) << sums[l];
   }
 }
