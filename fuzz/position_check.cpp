@@ -35,11 +35,16 @@ void CheckAcceptedPosition(const SignedBoard& board, const uint8_t* salt, size_t
   SignedBoard back;
   ReadBoardPosition(position, back);
   Require(back == board, "the board did not survive the round trip through the SideBoards");
+  CheckMovesOfBoth(position, salt, size);
+}
+
+void CheckMovesOfBoth(BoardPosition& position, const uint8_t* salt, size_t size) {
   unsigned sum = static_cast<unsigned>(size);
   for (size_t i = 0; i < size; ++i) sum = sum * 31u + salt[i];
   const int d1 = 1 + static_cast<int>(sum % 6u);
   const int d2 = 1 + static_cast<int>((sum / 6u) % 6u);
-  CheckMoves(position, d1, d2);  // the computer to move
+  CheckMoves(position, d1, d2);  // the side owning `own`
   std::swap(position.own, position.opponent);
-  CheckMoves(position, d1, d2);  // the human to move
+  CheckMoves(position, d1, d2);  // the other side
+  std::swap(position.own, position.opponent);
 }
