@@ -12,6 +12,7 @@ namespace {
 // Asks the widget for its hint as the mouse resting on it would.
 QString ShownHint(QWidget* widget, QPoint at) {
   QToolTip::hideText();
+  (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
   QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
   QApplication::sendEvent(widget, &event);
   return QToolTip::isVisible() ? QToolTip::text() : QString();

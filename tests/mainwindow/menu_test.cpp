@@ -1,4 +1,6 @@
 // Every menu command, by its shortcut or from its menu, and the context menu.
+#include <QContextMenuEvent>
+
 #include "tests/mainwindow/window_fixture.h"
 #include "tests/support/qtest_registry.h"
 
@@ -69,7 +71,9 @@ class MenuTest : public QObject {
 
   void contextMenuOpensOnRightClick() {
     Tform1& f = *w_.form;
-    QTest::mouseClick(f.Surface, Qt::RightButton, {}, QPoint(760, 450));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {760, 450},
+                            f.Surface->mapToGlobal(QPoint(760, 450)));
+    QApplication::sendEvent(f.Surface, &click);
     QTRY_VERIFY(f.PopupMenu1->isVisible());
     QVERIFY(!f.Reversethesequenceofplayingthedice2->isEnabled());
     f.PopupMenu1->hide();

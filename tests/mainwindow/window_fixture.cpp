@@ -40,6 +40,7 @@ double TestDice::Next() {
 void WindowFixture::Open() {
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
   form = std::make_unique<Tform1>(dialogs, dice);
+  dialogs.events.clear();  // the About box of the start
   form->show();
   form->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form.get()));
