@@ -17,7 +17,7 @@ const char* SideBoardFault(const SideBoard& side) {
     }
     if (strange != 0) return "a slot holds neither 0 nor 1";
     if ((mask & (mask + 1)) != 0) return "a row's slots are not filled from slot 1";
-    total += std::popcount(mask);
+    total += std::countr_one(mask);
   }
   return total == kCheckersPerSide ? nullptr : "a side does not have 15 checkers";
 }
