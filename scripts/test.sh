@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every target and runs every test: first the
 # optimised build, then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then each fuzz target for about a minute
+# (MORVIK_FUZZ_SECONDS; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,4 +15,8 @@ if [ "${MORVIK_SKIP_ASAN:-0}" != "1" ]; then
   cmake --preset asan
   cmake --build --preset asan -j "$jobs"
   ctest --preset asan -j "$jobs"
+fi
+fuzz_seconds=${MORVIK_FUZZ_SECONDS:-60}
+if [ "$fuzz_seconds" != "0" ]; then
+  scripts/fuzz.sh "$fuzz_seconds"
 fi
