@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -30,8 +31,17 @@ class HashingSink : public PlayerSink {
   }
 };
 
+// This thread's processor time: the move's cost on one core, whatever else
+// the machine is running.
+double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
 struct Sample {
   double seconds = 1e30;
+  double cpu = 1e30;
   long evaluations = 0;
   bool triggered = false;
 };
@@ -43,12 +53,22 @@ void PlayOne(ComputerPlayer& player, const SignedBoard& board, int i, int j, boo
   BuildBoardPosition(board, p);
   const long evaluations = player.Evaluations();
   const long lookAheads = player.LookAheads();
+  const double cpu = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
   player.PlayComputerMove(p.own, p.opponent, lookahead ? 1 : 0, j, i, sink);
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   sample.seconds = std::min(sample.seconds, s);
+  sample.cpu = std::min(sample.cpu, CpuSeconds() - cpu);
   sample.evaluations = player.Evaluations() - evaluations;
   sample.triggered = player.LookAheads() != lookAheads;
+}
+
+// Median and worst of one measure over the moves.
+void Spread(std::vector<Sample>& samples, double Sample::*measure, double& median, double& worst) {
+  std::sort(samples.begin(), samples.end(),
+            [measure](const Sample& a, const Sample& b) { return a.*measure < b.*measure; });
+  median = samples[samples.size() / 2].*measure * 1e6;
+  worst = samples.back().*measure * 1e6;
 }
 
 void Report(const char* what, std::vector<Sample> samples) {
@@ -56,14 +76,16 @@ void Report(const char* what, std::vector<Sample> samples) {
     std::printf("%-18s no moves\n", what);
     return;
   }
-  std::sort(samples.begin(), samples.end(),
-            [](const Sample& a, const Sample& b) { return a.seconds < b.seconds; });
   long evaluations = 0;
   for (const Sample& s : samples) evaluations += s.evaluations;
-  std::printf("%-18s %4zu moves  median %9.1f us  worst %9.1f us  %8.1f evaluations/move\n", what,
-              samples.size(), samples[samples.size() / 2].seconds * 1e6,
-              samples.back().seconds * 1e6,
-              static_cast<double>(evaluations) / static_cast<double>(samples.size()));
+  double median, worst, cpuMedian, cpuWorst;
+  Spread(samples, &Sample::seconds, median, worst);
+  Spread(samples, &Sample::cpu, cpuMedian, cpuWorst);
+  std::printf(
+      "%-18s %4zu moves  median %8.1f us  worst %8.1f us  (processor time: %8.1f / %8.1f us)  "
+      "%7.1f evaluations/move\n",
+      what, samples.size(), median, worst, cpuMedian, cpuWorst,
+      static_cast<double>(evaluations) / static_cast<double>(samples.size()));
 }
 
 }  // namespace
