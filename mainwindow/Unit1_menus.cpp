@@ -18,6 +18,11 @@ QString Text(const std::string& text) {
 }
 
 void MirrorButton(QPushButton* button, const ControlState& state) {
+  // A button losing the focus leaves it with the window itself, not with the
+  // next control (the history list would take the menus' Ctrl shortcuts).
+  if (button->hasFocus() && !(state.enabled && state.visible)) {
+    button->window()->findChild<FormSurface*>()->setFocus();
+  }
   button->setText(Text(state.caption));
   button->setEnabled(state.enabled);
   button->setVisible(state.visible);

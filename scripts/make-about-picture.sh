@@ -27,3 +27,13 @@ convert -size 322x425 xc:'#5a3414' "${draw[@]}" \
   -stroke none -fill '#f0d890' -font DejaVu-Serif-Bold -pointsize 44 \
   -gravity north -annotate +0+10 'Morvik' \
   -type TrueColor -compress None "BMP3:$out"
+
+# The desktop icon, 128 x 128: a checker of each colour and a die.
+icon="$(dirname "$out")/../../mainwindow/desktop/morvik.png"
+convert -size 128x128 xc:none \
+  -fill '#0b6b22' -stroke '#5a3414' -strokewidth 6 -draw 'roundrectangle 4,4 123,123 18,18' \
+  -strokewidth 2 -stroke black -fill '#c81e1e' -draw 'circle 44,46 44,16' \
+  -fill '#f2f2f2' -draw 'circle 84,82 84,52' \
+  -fill '#fafafa' -draw 'roundrectangle 70,10 114,54 7,7' \
+  -stroke none -fill black -draw 'circle 82,22 86,22' -draw 'circle 92,32 96,32' \
+  -draw 'circle 102,42 106,42' "PNG32:$icon"

@@ -1,5 +1,6 @@
 // Every menu command, by its shortcut or from its menu, and the context menu.
 #include <QContextMenuEvent>
+#include <QLineEdit>
 
 #include "tests/mainwindow/window_fixture.h"
 #include "tests/support/qtest_registry.h"
@@ -123,6 +124,18 @@ class MenuTest : public QObject {
     QVERIFY(f.DrawGrid1->isEnabled());
     Key(&f, Qt::Key_D);
     QVERIFY(!f.AutomaticRolldiceafterComputersmove1->isChecked());
+  }
+
+  // After the roll the focus stays with the window, so the Ctrl shortcuts
+  // still reach the menus.
+  void shortcutsWorkDuringTheMove() {
+    Tform1& f = *w_.form;
+    w_.dice.Add({1, 3});
+    w_.Click(f.diceknap);
+    QVERIFY(!f.ComboBox1->hasFocus() && !f.ComboBox1->lineEdit()->hasFocus());
+    w_.dialogs.answers = {false};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(w_.dialogs.events.size(), std::size_t{1});
   }
 
   void lookAheadWritesItsLine() {
