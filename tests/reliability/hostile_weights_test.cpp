@@ -123,6 +123,18 @@ TEST(HostileWeights, HugeTinyAndNonFiniteSpellings) {
   for (float v : r.values) EXPECT_TRUE(std::isfinite(v));
 }
 
+TEST(HostileWeights, LineEndsAndOverlongSpellings) {
+  // CR LF, LF and CR CR LF end a line; a CR alone does not.
+  EXPECT_EQ(FromText("1\r\n2\n3\r\r\n4", 4).values, (std::vector<float>{1, 2, 3, 4}));
+  EXPECT_EQ(FromText("1\r2\r3\n4\n", 3).values, (std::vector<float>{1, 4, 0}));
+  // A number may be spelt with up to 64 characters; a longer one is malformed.
+  const std::string fits = "0.5" + std::string(61, '0');
+  const std::string tooLong = "0.5" + std::string(62, '0');
+  const Read r = FromText(fits + "\n" + tooLong + "\n", 2);
+  EXPECT_EQ(r.values, (std::vector<float>{0.5f, 0.0f}));
+  EXPECT_EQ(r.report.malformed, 1);
+}
+
 TEST(HostileWeights, NegativeZeroIsKeptAndEvaluatesAsZero) {
   const Read r = FromText("-0\n-0.0\n-0e5\n-.0\n", 4);
   for (float v : r.values) {
