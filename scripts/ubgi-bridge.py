@@ -27,14 +27,17 @@ def relay_engine_output(engine, conn, log):
 def serve(conn, command, log):
     engine = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
     threading.Thread(target=relay_engine_output, args=(engine, conn, log), daemon=True).start()
-    with conn, conn.makefile("rb") as lines:
-        for line in lines:
-            if log:
-                log.write("> " + line.decode(errors="replace").rstrip("\r\n") + "\n")
-                log.flush()
-            engine.stdin.write(line if line.endswith(b"\n") else line + b"\n")
-            engine.stdin.flush()
-    engine.stdin.close()
+    try:
+        with conn, conn.makefile("rb") as lines:
+            for line in lines:
+                if log:
+                    log.write("> " + line.decode(errors="replace").rstrip("\r\n") + "\n")
+                    log.flush()
+                engine.stdin.write(line if line.endswith(b"\n") else line + b"\n")
+                engine.stdin.flush()
+        engine.stdin.close()
+    except (BrokenPipeError, ConnectionError):
+        print("connection or engine closed", file=sys.stderr)
     engine.wait()
 
 
