@@ -14,9 +14,10 @@ constexpr int kKept = 5;
 
 // Descending selection sort: at each position the earliest of the highest
 // remaining scores is swapped in, also with itself. The swaps move equal
-// scores further down, so they decide which five are kept.
-void SortDescending(MoveList& list, float* scores) {
-  for (int i = 0; i < list.count - 1; ++i) {
+// scores further down, so they decide which five are kept. Passes after the
+// first `passes` only reorder entries behind the cut, so they are not run.
+void SortDescending(MoveList& list, float* scores, int passes) {
+  for (int i = 0; i < list.count - 1 && i < passes; ++i) {
     int best = i;
     for (int j = i + 1; j < list.count; ++j) {
       if (scores[j] > scores[best]) best = j;
@@ -70,7 +71,7 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   known_.Reset(choice_.count);
   evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, known_);
   LogCount(sink, choice_.count);
-  SortDescending(choice_, choiceScores_);
+  SortDescending(choice_, choiceScores_, kKept);
   const int n = choice_.count < kKept ? choice_.count : kKept;
   LogCount(sink, n);
   if (lookahead == 1 && n >= 2) OnePlyLookAhead(mover, opponent, n, sink);
