@@ -7,4 +7,5 @@ int RunEval(int argc, char** argv);
 int RunBench(int argc, char** argv);
 int RunPlay(int argc, char** argv);
 int RunReply(int argc, char** argv);
+int RunDuel(int argc, char** argv);
 int RunUbgi(int argc, char** argv);

@@ -20,6 +20,9 @@ const Command kCommands[] = {
     {"play", RunPlay, "play (--board B | --position-id ID) --dice D1 D2 [--weights F] [--lookahead]"},
     {"reply", RunReply, "reply (--board B | --position-id ID) --dice I J [--weights F]"},
     {"bench", RunBench, "bench [--seconds S]"},
+    {"duel", RunDuel,
+     "duel [--first P] [--second P] [--games N] [--seed S] [--weights F] [--pubeval DIR]\n"
+     "      (players: net, lookahead, baseline)"},
     {"ubgi", RunUbgi, "ubgi [--weights F] [--lookahead]"},
 };
 

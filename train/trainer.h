@@ -1,0 +1,75 @@
+// The self-play trainer: rounds of games played in parallel on copies of the
+// network, merged in thread order, with a learning-rate schedule, periodic
+// benchmark games against the baseline, checkpoints and a progress line.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "net/packed_net.h"
+#include "train/baseline.h"
+#include "train/self_play.h"
+
+struct TrainOptions {
+  int64_t games = 1000000;  // train until this many games are done
+  int64_t startGames = 0;   // games already behind the resumed weights
+  uint64_t seed = 1;
+  int threads = 2;
+  int roundGames = 4;  // games per thread between merges
+  float alpha = 0.1f;
+  float lateAlpha = 0.02f;
+  int64_t lateFrom = 300000;   // games after which lateAlpha applies
+  double initRange = 0.1;      // initial weights uniform in +-initRange
+  int64_t benchEvery = 50000;  // 0: never
+  int benchPairs = 500;        // mirrored pairs per benchmark
+  double maxSeconds = 0.0;     // 0: no time limit
+  std::string resume;          // weight file to start from
+  std::string output = "gammon.pc";
+  std::string checkpointDir;  // empty: no numbered checkpoints
+  std::string curve;          // benchmark figures, one line per benchmark
+  std::string baselineDir;    // empty: DefaultBaselineDir()
+};
+
+struct BenchFigures {
+  int games = 0;
+  int wins = 0;
+  int points = 0;  // the network's net points
+  double WinRate() const { return games ? static_cast<double>(wins) / games : 0.0; }
+  double PointsPerGame() const { return games ? static_cast<double>(points) / games : 0.0; }
+};
+
+// Small random weights, the same for the same seed.
+void RandomWeights(PackedNet& net, uint64_t seed, double range);
+// The network's weights in file order (layer, receiving unit, sending unit).
+void PackedToFileOrder(const PackedNet& net, float* values);
+// Writes a weight file via a temporary and a rename; false on failure.
+bool SaveWeightFile(const PackedNet& net, const std::string& path);
+// Reads a weight file into `net`; false unless it holds all 32,840 values.
+bool LoadWeightFile(const std::string& path, PackedNet& net);
+
+class Trainer {
+ public:
+  explicit Trainer(const TrainOptions& options);
+  ~Trainer();
+  // Runs to the end; returns false (with a message on stderr) on failure.
+  bool Run();
+  const PackedNet& Weights() const { return *master_; }
+  // One merged round of games starting at game number `first`.
+  void PlayRound(int64_t first, int64_t end, float alpha);
+  BenchFigures Bench();
+
+ private:
+  float AlphaAt(int64_t games) const;
+  void Checkpoint(int64_t games, const BenchFigures* bench);
+  template <typename Task>
+  void Parallel(Task task);
+
+  TrainOptions options_;
+  BaselineWeights baseline_;
+  std::unique_ptr<PackedNet> master_;
+  std::unique_ptr<PackedNet> base_;
+  std::vector<std::unique_ptr<PackedNet>> locals_;
+  std::vector<std::unique_ptr<PlayWorkspace>> workspaces_;
+};
