@@ -80,14 +80,9 @@ void LoadEngineWeights(const Arguments& args) {
     return;
   }
   const std::string path = args.Values("--weights").front();
-  std::FILE* probe = std::fopen(path.c_str(), "rb");
-  char byte = 0;
-  const bool readable = probe != nullptr &&
-                        (std::fread(&byte, 1, 1, probe) == 1 || std::feof(probe) != 0) &&
-                        std::ferror(probe) == 0;
-  if (probe != nullptr) std::fclose(probe);
-  if (!readable) throw UsageError("cannot read weight file '" + path + "'");
-  LoadWeightsFrom(path.c_str());
+  // Only a regular file opens; a device, a FIFO or a directory does not.
+  if (!LoadWeightsFrom(path.c_str()).opened)
+    throw UsageError("cannot read weight file '" + path + "'");
 }
 
 std::string FormatBoard(const SignedBoard& board) {

@@ -1,5 +1,7 @@
 #include "net/weight_file.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -145,9 +147,20 @@ void ExtractWeights(float* values) {
   ForEachWeight([&](float& w, int i) { values[i] = w; });
 }
 
+namespace {
+// Only a regular file is read: a device such as /dev/zero never ends, a FIFO
+// blocks on opening, and a directory holds no numbers. Any of them counts as
+// a missing file.
+std::FILE* OpenRegularFile(const char* path) {
+  struct stat info;
+  if (::stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+  return std::fopen(path, "rb");
+}
+}  // namespace
+
 WeightFileReport LoadWeightsFrom(const char* path) {
   static float values[kWeightCount];
-  std::FILE* file = std::fopen(path, "rb");
+  std::FILE* file = OpenRegularFile(path);
   const WeightFileReport report = ReadWeightValues(file, values, kWeightCount);
   if (file != nullptr) std::fclose(file);
   StoreWeights(values);

@@ -14,7 +14,8 @@ struct WeightFileReport {
 // or short file leaves the weights not read at 0.0.
 void LoadWeights();
 
-// The same from a named file, with a report for the tools.
+// The same from a named file, with a report for the tools. Only a regular
+// file is read: a directory, a device or a FIFO counts as missing.
 WeightFileReport LoadWeightsFrom(const char* path);
 
 // Reads up to `count` values from an open stream into `out` in file order;

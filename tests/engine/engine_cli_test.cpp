@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "tests/engine/run_engine.h"
 
 namespace {
@@ -55,7 +57,11 @@ TEST(EngineMoves, PositionIdPutsTheSideOnRollInTheMoversPlace) {
 }
 
 TEST(EngineEval, AllZeroWeightsWithoutAFileGiveOneHalf) {
-  const EngineRun run = RunEngine("eval --board " + kStart + " --weights /dev/null");
+  // An empty file: a device such as /dev/null is not read as a weight file.
+  const std::string empty = testing::TempDir() + "engine_empty.pc";
+  std::fclose(std::fopen(empty.c_str(), "wb"));
+  const EngineRun run = RunEngine("eval --board " + kStart + " --weights " + empty);
+  std::remove(empty.c_str());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "0.5\n");
 }

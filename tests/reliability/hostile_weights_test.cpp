@@ -57,7 +57,7 @@ void SetUpNet() {
   InitNetLayout();
 }
 
-TEST(HostileWeights, EmptyFileAndDirectoryLeaveEveryWeightZero) {
+TEST(HostileWeights, EmptyFileAndWhatIsNoFileLeaveEveryWeightZero) {
   SetUpNet();
   const std::string empty = TempPath("hostile_empty.pc");
   WriteFile(empty, "");
@@ -66,13 +66,21 @@ TEST(HostileWeights, EmptyFileAndDirectoryLeaveEveryWeightZero) {
   EXPECT_EQ(r.numbers, 0);
   EXPECT_TRUE(AllWeightsZero());
 
-  // A directory opens but reads nothing: the same as an empty file.
+  // A directory, an endless device and a FIFO without a writer are no weight
+  // files: each counts as a missing file at once, without reading or waiting.
   const std::string dir = TempPath("hostile_dir.pc");
+  const std::string fifo = TempPath("hostile_fifo.pc");
   ::mkdir(dir.c_str(), 0700);
-  LoadWeightsFrom(empty.c_str());
-  r = LoadWeightsFrom(dir.c_str());
-  EXPECT_EQ(r.numbers, 0);
-  EXPECT_TRUE(AllWeightsZero());
+  ::mkfifo(fifo.c_str(), 0600);
+  const std::string one = TempPath("hostile_one.pc");
+  WriteFile(one, "1\r\n");
+  for (const std::string& path : {dir, std::string("/dev/zero"), fifo}) {
+    LoadWeightsFrom(one.c_str());
+    r = LoadWeightsFrom(path.c_str());
+    EXPECT_FALSE(r.opened) << path;
+    EXPECT_EQ(r.numbers, 0) << path;
+    EXPECT_TRUE(AllWeightsZero()) << path;
+  }
   const BoardPosition start = [] {
     BoardPosition p;
     BuildBoardPosition(StartingPosition(), p);
@@ -80,12 +88,16 @@ TEST(HostileWeights, EmptyFileAndDirectoryLeaveEveryWeightZero) {
   }();
   EXPECT_EQ(EvaluateBoards(start.own, start.opponent), 0.5f);
 
-  // The engine's --weights refuses a directory instead of playing on zeros.
-  std::string arg0 = "engine", arg1 = "eval", arg2 = "--weights", arg3 = dir;
-  char* argv[] = {arg0.data(), arg1.data(), arg2.data(), arg3.data()};
-  const Arguments args(4, argv, 2, {{"--weights", 1}});
-  EXPECT_THROW(LoadEngineWeights(args), UsageError);
+  // The engine's --weights refuses them instead of playing on zeros.
+  for (std::string path : {dir, std::string("/dev/zero"), fifo}) {
+    std::string arg0 = "engine", arg1 = "eval", arg2 = "--weights";
+    char* argv[] = {arg0.data(), arg1.data(), arg2.data(), path.data()};
+    const Arguments args(4, argv, 2, {{"--weights", 1}});
+    EXPECT_THROW(LoadEngineWeights(args), UsageError) << path;
+  }
   std::remove(empty.c_str());
+  std::remove(one.c_str());
+  std::remove(fifo.c_str());
   ::rmdir(dir.c_str());
 }
 
