@@ -2,6 +2,7 @@
 
 namespace {
 constexpr uint32_t kMaroon = 0x000080;
+constexpr uint32_t kButtonFace = 0xC0C0C0;  // the classic silver
 }
 
 TForm2::TForm2(QWidget* owner, ColourSettingsHost& host, ColourChooser& chooser)
@@ -19,6 +20,7 @@ TForm2::TForm2(QWidget* owner, ColourSettingsHost& host, ColourChooser& chooser)
   setFont(font);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ToQColor(kMaroon));
+  colours.setColor(QPalette::Button, ToQColor(kButtonFace));
   setPalette(colours);
   setAutoFillBackground(true);
 
