@@ -49,6 +49,12 @@ TEST(BaselineInputs, RaceNeedsEveryCheckerPast) {
   // One opposing checker still behind the mover's rearmost, the rest far ahead.
   const BoardPosition straggler = PositionFor(Board({{11, 1}, {6, 14}, {10, -1}, {20, -14}}), true);
   EXPECT_FALSE(IsRace(straggler.own, straggler.opponent));
+  // Opposing checkers both behind and ahead of the mover's: the one behind
+  // decides, wherever the others stand.
+  const BoardPosition split = PositionFor(Board({{10, 15}, {5, -1}, {20, -14}}), true);
+  EXPECT_FALSE(IsRace(split.own, split.opponent));
+  const BoardPosition past = PositionFor(Board({{4, 15}, {5, -1}, {20, -14}}), true);
+  EXPECT_TRUE(IsRace(past.own, past.opponent));
   const BoardPosition onBar = PositionFor(Board({{6, 15}, {0, -1}, {20, -14}}), true);
   EXPECT_FALSE(IsRace(onBar.own, onBar.opponent));
   EXPECT_FALSE(IsRace(PositionFor(StartingPosition(), true).own,
