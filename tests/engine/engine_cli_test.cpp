@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <ostream>
+
 #include <cstdio>
 
 #include "tests/engine/run_engine.h"
@@ -70,6 +72,8 @@ struct BadInput {
   const char* args;
   const char* says;
 };
+
+void PrintTo(const BadInput& b, std::ostream* os) { *os << b.args; }
 
 class EngineBadInput : public ::testing::TestWithParam<BadInput> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "rules/move_list.h"
@@ -45,6 +46,8 @@ const Case kCases[] = {
     {"doublet: bear off all four", Board({{1, 4}, {24, -15}}), 6, 6, 1, 4,
      "1/Off 1/Off 1/Off 1/Off "},
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class EnumerateTable : public ::testing::TestWithParam<Case> {};
 
