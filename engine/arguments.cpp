@@ -6,19 +6,19 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 
-Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionSpec>& allowed) {
+Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed) {
   for (int i = first; i < argc; ++i) {
     const std::string name = argv[i];
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& s : allowed) {
-      if (s.name == name) spec = &s;
+    const OptionRule* rule = nullptr;
+    for (const OptionRule& s : allowed) {
+      if (s.name == name) rule = &s;
     }
-    if (spec == nullptr) throw UsageError("unknown option '" + name + "'");
+    if (rule == nullptr) throw UsageError("unknown option '" + name + "'");
     if (Has(name)) throw UsageError("option " + name + " given twice");
     std::vector<std::string>& values = values_[name];
-    for (int v = 0; v < spec->values; ++v) {
+    for (int v = 0; v < rule->values; ++v) {
       if (i + 1 >= argc)
-        throw UsageError("option " + name + " needs " + std::to_string(spec->values) + " value(s)");
+        throw UsageError("option " + name + " needs " + std::to_string(rule->values) + " value(s)");
       values.emplace_back(argv[++i]);
     }
   }

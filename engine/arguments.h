@@ -13,7 +13,7 @@ struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct OptionRule {
   std::string name;  // "--board"
   int values;        // how many values follow it (0 for a flag)
 };
@@ -21,7 +21,7 @@ struct OptionSpec {
 class Arguments {
  public:
   // Parses argv[first..argc) against the allowed options.
-  Arguments(int argc, char** argv, int first, const std::vector<OptionSpec>& allowed);
+  Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed);
 
   bool Has(const std::string& name) const { return values_.count(name) != 0; }
   const std::vector<std::string>& Values(const std::string& name) const;

@@ -9,7 +9,7 @@
 #include "train/trainer.h"
 
 namespace {
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionRule> kOptions = {
     {"--games", 1},   {"--start-games", 1}, {"--seed", 1},        {"--threads", 1},
     {"--round", 1},   {"--alpha", 1},       {"--late-alpha", 1},  {"--late-from", 1},
     {"--init", 1},    {"--bench-every", 1}, {"--bench-pairs", 1}, {"--max-seconds", 1},
