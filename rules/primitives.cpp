@@ -1,9 +1,11 @@
 #include "rules/primitives.h"
 
+// Slots fill contiguously from slot 1, so the count is the number of leading
+// set slots: most rows hold few checkers and the scan stops early.
 int CountCheckers(const SideBoard& board, int row) {
-  int sum = 0;
-  for (int s = 1; s <= kCheckersPerSide; ++s) sum += board.Slot(row, s);
-  return sum;
+  int n = 0;
+  while (n < kCheckersPerSide && board.Slot(row, n + 1) != 0) ++n;
+  return n;
 }
 
 void MoveChecker(SideBoard& board, int fromRow, int toRow) {
