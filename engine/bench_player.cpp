@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/bench_positions.h"
+#include "engine/fnv_hash.h"
 #include "player/computer_player.h"
 #include "rules/primitives.h"
 
@@ -15,20 +16,10 @@ namespace {
 
 class HashingSink : public PlayerSink {
  public:
-  void History(std::string_view line) override { Add(line); }
-  void Log(std::string_view line) override { Add(line); }
+  void History(std::string_view line) override { hash.AddLine(line); }
+  void Log(std::string_view line) override { hash.AddLine(line); }
   void LogElapsed(double) override {}
-  uint64_t hash = 0xCBF29CE484222325ULL;
-
- private:
-  void Add(std::string_view line) {
-    for (char c : line) {
-      hash ^= static_cast<unsigned char>(c);
-      hash *= 0x100000001B3ULL;
-    }
-    hash ^= '\n';
-    hash *= 0x100000001B3ULL;
-  }
+  FnvHash hash;
 };
 
 // This thread's processor time: the move's cost on one core, whatever else
@@ -118,5 +109,5 @@ uint64_t BenchComputerMoves(bool lookahead, double seconds) {
     }
     Report("  when triggered", triggered);
   }
-  return signature.hash;
+  return signature.hash.hash;
 }

@@ -1,33 +1,18 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "engine/arguments.h"
 #include "engine/bench_player.h"
 #include "engine/bench_positions.h"
 #include "engine/commands.h"
+#include "engine/fnv_hash.h"
 #include "net/network.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
 namespace {
 MoveList gList;
-
-struct Fnv {
-  uint64_t hash = 0xCBF29CE484222325ULL;
-  void Add(uint64_t v) {
-    for (int i = 0; i < 8; ++i) {
-      hash ^= (v >> (8 * i)) & 0xFF;
-      hash *= 0x100000001B3ULL;
-    }
-  }
-  void AddFloat(float f) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &f, sizeof bits);
-    Add(bits);
-  }
-};
 
 struct Totals {
   long lists = 0;
@@ -41,7 +26,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 
 // All 21 rolls of one position for the computer, larger die first; every
 // entry played, evaluated and taken back.
-void RunPosition(const SignedBoard& board, bool evaluate, Totals& totals, Fnv* signature) {
+void RunPosition(const SignedBoard& board, bool evaluate, Totals& totals, FnvHash* signature) {
   BoardPosition position;
   BuildBoardPosition(board, position);
   for (int i = 1; i <= 6; ++i) {
@@ -87,7 +72,7 @@ int RunBench(int argc, char** argv) {
   const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
   LoadBenchWeights();
   Totals totals;
-  Fnv signature;
+  FnvHash signature;
   for (const BenchPosition& p : BenchPositions()) {
     Totals one;
     RunPosition(p.board, true, one, &signature);

@@ -7,7 +7,8 @@
 
 #include "engine/arguments.h"
 #include "engine/commands.h"
-#include "engine/duel.h"
+#include "headless/duel.h"
+#include "headless/players.h"
 
 namespace {
 const char* const kPlayers = "net, lookahead or baseline";
@@ -18,11 +19,10 @@ struct DuelSetup {
   ComputerPlayer computer;
 };
 
-std::unique_ptr<DuelPlayer> MakePlayer(const std::string& name, DuelSetup& setup) {
-  if (name == "net") return std::make_unique<NetworkDuelPlayer>(setup.computer, false);
-  if (name == "lookahead") return std::make_unique<NetworkDuelPlayer>(setup.computer, true);
-  if (name == "baseline")
-    return std::make_unique<BaselineDuelPlayer>(setup.baseline, setup.scratch);
+std::unique_ptr<GamePlayer> MakePlayer(const std::string& name, DuelSetup& setup) {
+  if (name == "net") return std::make_unique<NetworkPlayer>(setup.computer, false);
+  if (name == "lookahead") return std::make_unique<NetworkPlayer>(setup.computer, true);
+  if (name == "baseline") return std::make_unique<BaselinePlayer>(setup.baseline, setup.scratch);
   throw UsageError("unknown player '" + name + "' (" + kPlayers + ")");
 }
 

@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], c.name) != 0) continue;
     try {
       return c.run(argc, argv);
+    } catch (const HelpRequested& help) {
+      std::fputs(help.text.c_str(), stdout);
+      return 0;
     } catch (const UsageError& e) {
       std::fprintf(stderr, "morvik-engine %s: %s\n", c.name, e.what());
       return 2;

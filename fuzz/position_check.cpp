@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "rules/board_invariants.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
-#include "tests/reliability/board_invariants.h"
 
 namespace {
 MoveList list;

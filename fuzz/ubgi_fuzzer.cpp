@@ -11,7 +11,7 @@
 #include "engine/ubgi_session.h"
 #include "fuzz/position_check.h"
 #include "net/network.h"
-#include "tests/reliability/board_invariants.h"
+#include "rules/board_invariants.h"
 
 namespace {
 ComputerPlayer& Player() {

@@ -16,6 +16,7 @@
 #include "mainwindow/game_view.h"
 #include "player/player_sink.h"
 #include "rules/board.h"
+#include "rules/game_result.h"
 #include "rules/move_list.h"
 
 class ComputerPlayer;
@@ -114,7 +115,7 @@ class GameModel : private PlayerSink {
   void RollDice();
   int RollDie();
   void ShowDice(uint32_t colour);
-  void GameEnd(bool playerWon);
+  void GameEnd(const GameResult& outcome);
   void CompleteMove();
   void AutomaticOk();
   void Draw(const SignedBoard& board);

@@ -4,6 +4,7 @@
 #include "mainwindow/game_model.h"
 #include "mainwindow/game_texts.h"
 #include "player/computer_player.h"
+#include "rules/game_result.h"
 #include "rules/notation.h"
 #include "rules/primitives.h"
 
@@ -77,8 +78,8 @@ void GameModel::Accept() {
   Enable(undoknap_, false);
   EnableGrids(false);
   BuildBoardPosition(committed_, position_);
-  if (position_.opponent.Slot(kOffRow, kCheckersPerSide) != 0) {
-    GameEnd(true);
+  if (const GameResult result = ResultOf(position_.own, position_.opponent); result.Over()) {
+    GameEnd(result);
     return;
   }
   ComputerTurn();
@@ -94,8 +95,8 @@ void GameModel::ComputerTurn() {
   ReadBoardPosition(position_, committed_);
   Draw(committed_);
   working_ = committed_;
-  if (position_.own.Slot(kOffRow, kCheckersPerSide) != 0) {
-    GameEnd(false);
+  if (const GameResult result = ResultOf(position_.own, position_.opponent); result.Over()) {
+    GameEnd(result);
     return;
   }
   Enable(diceknap_, true);
@@ -104,16 +105,6 @@ void GameModel::ComputerTurn() {
 }
 
 namespace {
-
-// 0 plain, 1 gammon, 2 backgammon, by the loser's checkers.
-int KindOfWin(const SideBoard& loser) {
-  if (loser.Slot(kOffRow, 1) != 0) return 0;
-  int back = 0;
-  for (int row = 19; row <= kBarRow; ++row) {
-    for (int slot = 1; slot <= kCheckersPerSide; ++slot) back += loser.Slot(row, slot);
-  }
-  return back > 0 ? 2 : 1;
-}
 
 std::string ScoreText(const ScoreCounters& s) {
   const auto n = [](int32_t v) { return std::to_string(v); };
@@ -126,8 +117,10 @@ std::string ScoreText(const ScoreCounters& s) {
 
 }  // namespace
 
-void GameModel::GameEnd(bool playerWon) {
-  const int kind = KindOfWin(playerWon ? position_.own : position_.opponent);
+// The result is the computer's: position_.own is its board.
+void GameModel::GameEnd(const GameResult& outcome) {
+  const bool playerWon = !outcome.ownWon;
+  const int kind = Points(outcome.kind) - 1;  // 0 plain, 1 gammon, 2 backgammon
   int32_t* counters[2][3] = {
       {&score_.computerPlain, &score_.computerGammon, &score_.computerBackgammon},
       {&score_.playerPlain, &score_.playerGammon, &score_.playerBackgammon}};

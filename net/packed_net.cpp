@@ -4,6 +4,7 @@
 
 #include "net/net_exp.h"
 #include "net/net_simd.h"
+#include "net/weight_order.h"
 
 float Sigmoid(float gain, float sum) {
   return NetSigmoid(gain, sum);
@@ -86,10 +87,7 @@ float Forward(const PackedNet& net, const ActiveInputs& active, NetTrace& trace)
 }
 
 void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gain, PackedNet& net) {
-  for (int j = 0; j < kHidden; ++j) {
-    for (int k = 0; k < kInputs; ++k) net.w1[k][j] = weights[0][j][k];
-    for (int k = 0; k < kHidden; ++k) net.w2[k][j] = weights[1][j][k];
-  }
-  for (int k = 0; k < kHidden; ++k) net.w3[k] = weights[2][0][k];
+  ForEachWeightIndex(
+      [&](int l, int j, int k, int) { PackedWeight(net, l, j, k) = weights[l][j][k]; });
   net.gain = gain;
 }

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "net/network.h"
+#include "net/weight_order.h"
 
 namespace {
 
@@ -126,25 +127,13 @@ WeightFileReport ReadWeightValues(std::FILE* file, float* out, int count) {
   return report;
 }
 
-namespace {
-template <typename Visit>
-void ForEachWeight(Visit visit) {
-  int i = 0;
-  for (int l = 1; l <= NetLayout[0] - 1; ++l) {
-    for (int j = 0; j < NetLayout[l + 1]; ++j) {
-      for (int k = 0; k < NetLayout[l]; ++k) visit(NetWeights[l - 1][j][k], i++);
-    }
-  }
-}
-}  // namespace
-
 void StoreWeights(const float* values) {
-  ForEachWeight([&](float& w, int i) { w = values[i]; });
+  ForEachWeightIndex([&](int l, int j, int k, int i) { NetWeights[l][j][k] = values[i]; });
   PackNetWeights();
 }
 
 void ExtractWeights(float* values) {
-  ForEachWeight([&](float& w, int i) { values[i] = w; });
+  ForEachWeightIndex([&](int l, int j, int k, int i) { values[i] = NetWeights[l][j][k]; });
 }
 
 namespace {
@@ -158,11 +147,16 @@ std::FILE* OpenRegularFile(const char* path) {
 }
 }  // namespace
 
-WeightFileReport LoadWeightsFrom(const char* path) {
-  static float values[kWeightCount];
+WeightFileReport ReadWeightFile(const char* path, float* values) {
   std::FILE* file = OpenRegularFile(path);
   const WeightFileReport report = ReadWeightValues(file, values, kWeightCount);
   if (file != nullptr) std::fclose(file);
+  return report;
+}
+
+WeightFileReport LoadWeightsFrom(const char* path) {
+  static float values[kWeightCount];
+  const WeightFileReport report = ReadWeightFile(path, values);
   StoreWeights(values);
   return report;
 }

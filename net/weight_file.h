@@ -18,6 +18,10 @@ void LoadWeights();
 // file is read: a directory, a device or a FIFO counts as missing.
 WeightFileReport LoadWeightsFrom(const char* path);
 
+// The values of a weight file into `values` (kWeightCount of them, 0.0 where
+// the file has none), with the same checks as LoadWeightsFrom.
+WeightFileReport ReadWeightFile(const char* path, float* values);
+
 // Reads up to `count` values from an open stream into `out` in file order;
 // the rest of `out` becomes 0.0.
 WeightFileReport ReadWeightValues(std::FILE* file, float* out, int count);

@@ -1,6 +1,7 @@
 #include "net/network.h"
 #include "player/computer_player.h"
 #include "player/evaluation_log.h"
+#include "rules/game_result.h"
 
 namespace {
 
@@ -8,10 +9,6 @@ constexpr double kCloseCall = 0.97;
 constexpr double kDoubletWeight = 1.0 / 36.0;
 constexpr double kOtherWeight = 1.0 / 18.0;
 constexpr int kReplyPositions = 16384;  // the table's size; it stops recording when full
-
-bool AllBorneOff(const SideBoard& side) {
-  return side.Slot(kOffRow, kCheckersPerSide) != 0;
-}
 
 }  // namespace
 

@@ -6,25 +6,6 @@ int32_t From(const MoveEntry& e, int slot) {
   return e.slot[static_cast<std::size_t>(slot)].from;
 }
 
-bool Struck(const MoveEntry& e) {
-  return From(e, 0) == kEndMarker;
-}
-
-void Strike(MoveEntry& e) {
-  e.slot[0].from = kEndMarker;
-}
-
-// Closes up the entries not struck out, keeping their order.
-void CloseUp(MoveList& list) {
-  int kept = 0;
-  for (int i = 0; i < list.count; ++i) {
-    if (Struck(list[i])) continue;
-    if (kept != i) list[kept] = list[i];
-    ++kept;
-  }
-  list.count = kept;
-}
-
 bool SameCheckerRepeat(const MoveEntry& s, const MoveEntry& t) {
   return t.slot[0].from == s.slot[0].from && t.slot[1].to == s.slot[1].to &&
          t.slot[0].to == t.slot[1].from && t.slot[0].hit != kHit && s.slot[0].hit != kHit;
@@ -39,7 +20,7 @@ void PruneSameChecker(MoveList& list) {
       if (!Struck(list[t]) && SameCheckerRepeat(list[s], list[t])) Strike(list[t]);
     }
   }
-  CloseUp(list);
+  CloseUpStruck(list);
 }
 
 // The pairwise rule in one pass. Entry j is struck out by an earlier entry i
@@ -74,5 +55,5 @@ void PruneDoublets(MoveList& list) {
       pairSeen[f1][f2] = true;
     }
   }
-  CloseUp(list);
+  CloseUpStruck(list);
 }

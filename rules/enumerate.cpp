@@ -1,3 +1,4 @@
+#include "rules/board_invariants.h"
 #include "rules/candidates.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
@@ -38,16 +39,10 @@ void RemoveSwaps(MoveList& list) {
     const MoveEntry& F = list[f];
     for (int g = f + 1; g < e; ++g) {
       MoveEntry& G = list[g];
-      if (G.slot[0] == F.slot[1] && G.slot[1] == F.slot[0]) G.slot[0].from = kEndMarker;
+      if (G.slot[0] == F.slot[1] && G.slot[1] == F.slot[0]) Strike(G);
     }
   }
-  int kept = 0;
-  for (int g = 0; g < e; ++g) {
-    if (list[g].slot[0].from == kEndMarker) continue;
-    if (kept != g) list[kept] = list[g];
-    ++kept;
-  }
-  list.count = kept;
+  CloseUpStruck(list);
 }
 
 void EnumerateTwoDice(SideBoard& own, SideBoard& opp, int d1, int d2, MoveList& list) {
@@ -111,15 +106,27 @@ int EnumerateMoves(SideBoard& own, SideBoard& opponent, int d1, int d2, MoveList
   return list.usable;
 }
 
+void CloseUpStruck(MoveList& list) {
+  int kept = 0;
+  for (int i = 0; i < list.count; ++i) {
+    if (Struck(list[i])) continue;
+    if (kept != i) list[kept] = list[i];
+    ++kept;
+  }
+  list.count = kept;
+}
+
 void ApplyEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry) {
   for (const CheckerMove& m : entry.slot) {
     if (m.from == kEndMarker) break;
     ApplyMove(own, opponent, m);
   }
+  MORVIK_ASSERT_POSITION(own, opponent);
 }
 
 void UndoEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry) {
   int n = 0;
   while (n < 4 && entry.slot[static_cast<std::size_t>(n)].from != kEndMarker) ++n;
   for (int s = n - 1; s >= 0; --s) UndoMove(own, opponent, entry.slot[static_cast<std::size_t>(s)]);
+  MORVIK_ASSERT_POSITION(own, opponent);
 }

@@ -27,6 +27,16 @@ struct MoveList {
   const MoveEntry& operator[](int i) const { return entries[static_cast<std::size_t>(i)]; }
 };
 
+// An entry struck out of a list carries 255 in slot 1's from.
+inline bool Struck(const MoveEntry& entry) {
+  return entry.slot[0].from == kEndMarker;
+}
+inline void Strike(MoveEntry& entry) {
+  entry.slot[0].from = kEndMarker;
+}
+// Removes the entries struck out, the others closing up in order.
+void CloseUpStruck(MoveList& list);
+
 // Every legal full move of the side owning `own` for dice d1, d2 (in that
 // order), into `list`; returns the dice-usable count, also kept in the list.
 // Moves are tried in place and taken back: both boards end as they began.

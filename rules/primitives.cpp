@@ -1,5 +1,7 @@
 #include "rules/primitives.h"
 
+#include "rules/board_invariants.h"
+
 // Slots fill contiguously from slot 1, so the count is the number of leading
 // set slots: most rows hold few checkers and the scan stops early.
 int CountCheckers(const SideBoard& board, int row) {
@@ -29,12 +31,14 @@ void HitBlot(SideBoard& opponent, int q, int restore) {
 void SignedMove(SignedBoard& board, int from, int to) {
   board[from] -= 1;
   if (to != 0) board[to] += 1;
+  MORVIK_ASSERT_SIGNED(board);
 }
 
 void SignedHit(SignedBoard& board, int to) {
   if (to == 0) return;
   board[to] += 1;
   board[0] -= 1;
+  MORVIK_ASSERT_SIGNED(board);
 }
 
 SignedBoard StartingPosition() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the game and the tests need.
 set -euo pipefail
-packages=(cmake g++ make clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev python3)
 missing=()
 for p in "${packages[@]}"; do

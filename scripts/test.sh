@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every target and runs every test: first the
-# optimised build, then the whole suite again under AddressSanitizer and
+# Installs what is missing, checks the formatting, builds every target and
+# runs every test: first the optimised build, then the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then each fuzz target for about a minute
 # (MORVIK_FUZZ_SECONDS; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# Every C++ file of the tree as clang-format writes it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 cmake --preset dev

@@ -4,25 +4,30 @@
 #include <exception>
 #include <string>
 
-#include "engine/arguments.h"
+#include "headless/arguments.h"
 #include "net/network.h"
 #include "train/trainer.h"
 
 namespace {
 const std::vector<OptionRule> kOptions = {
-    {"--games", 1},   {"--start-games", 1}, {"--seed", 1},        {"--threads", 1},
-    {"--round", 1},   {"--alpha", 1},       {"--late-alpha", 1},  {"--late-from", 1},
-    {"--init", 1},    {"--bench-every", 1}, {"--bench-pairs", 1}, {"--max-seconds", 1},
-    {"--resume", 1},  {"--output", 1},      {"--checkpoints", 1}, {"--curve", 1},
-    {"--pubeval", 1}, {"--help", 0},
+    {"--games", 1, "train until this many games are done (1000000)"},
+    {"--start-games", 1, "games already behind the resumed weights (0)"},
+    {"--seed", 1, "seed of the dice and the initial weights (1)"},
+    {"--threads", 1, "playing threads, 1..64 (2)"},
+    {"--round", 1, "games per thread between merges (4)"},
+    {"--alpha", 1, "learning rate (0.1)"},
+    {"--late-alpha", 1, "learning rate from --late-from on (0.02)"},
+    {"--late-from", 1, "games after which --late-alpha applies (300000)"},
+    {"--init", 1, "initial weights uniform in +-R (0.1)"},
+    {"--bench-every", 1, "games between benchmarks against the baseline, 0 never (50000)"},
+    {"--bench-pairs", 1, "mirrored pairs per benchmark (500)"},
+    {"--max-seconds", 1, "time limit, 0 none (0)"},
+    {"--resume", 1, "weight file to start from"},
+    {"--output", 1, "weight file written at every benchmark and at the end (gammon.pc)"},
+    {"--checkpoints", 1, "folder for numbered copies of the weights"},
+    {"--curve", 1, "file the benchmark figures are appended to"},
+    {"--pubeval", 1, "folder of the baseline's weights"},
 };
-
-const char* kUsage =
-    "usage: morvik-train [--games N] [--seed S] [--threads T] [--round R]\n"
-    "  [--alpha A] [--late-alpha B] [--late-from G] [--init R]\n"
-    "  [--bench-every G] [--bench-pairs P] [--max-seconds S]\n"
-    "  [--resume FILE --start-games G] [--output FILE] [--checkpoints DIR]\n"
-    "  [--curve FILE] [--pubeval DIR]\n";
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
   std::size_t used = 0;
@@ -74,17 +79,16 @@ TrainOptions ParseOptions(const Arguments& a) {
 int main(int argc, char** argv) {
   try {
     const Arguments args(argc, argv, 1, kOptions);
-    if (args.Has("--help")) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
     const TrainOptions options = ParseOptions(args);
     NetGain = 0.5f;
     InitNetLayout();
     static Trainer trainer(options);
     return trainer.Run() ? 0 : 1;
+  } catch (const HelpRequested& help) {
+    std::fputs(help.text.c_str(), stdout);
+    return 0;
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "morvik-train: %s\n%s", e.what(), kUsage);
+    std::fprintf(stderr, "morvik-train: %s\n", e.what());
     return 2;
   }
 }

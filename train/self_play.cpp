@@ -2,13 +2,12 @@
 
 #include <utility>
 
+#include "headless/game_loop.h"
+#include "headless/players.h"
 #include "rules/primitives.h"
-#include "train/game_result.h"
 #include "train/td_step.h"
 
 namespace {
-constexpr int kMaxTurns = 5000;  // a safety net; real games end far sooner
-
 uint64_t PositionKey(const ActiveInputs& active) {
   uint64_t h = 0x84222325CBF29CE4ull;
   for (int a = 0; a < active.count; ++a) {
@@ -36,12 +35,25 @@ float CandidateValue(const PackedNet& net, PlayWorkspace& ws, NetTrace& trace) {
   return Forward(net, ws.candidate, trace);
 }
 
-void StartSides(SideBoard (&sides)[2]) {
-  BoardPosition start;
-  BuildBoardPosition(StartingPosition(), start);
-  sides[0] = start.own;
-  sides[1] = start.opponent;
-}
+}  // namespace
+
+namespace {
+// The network choosing greedily by its own value: `chosen` receives the
+// inputs of the position each move leads to, `value` that position's value.
+class GreedyPlayer : public GamePlayer {
+ public:
+  GreedyPlayer(const PackedNet& net, PlayWorkspace& ws, ActiveInputs* chosen)
+      : chosen(chosen), net_(net), ws_(ws) {}
+  void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
+    value = PlayGreedy(net_, own, opponent, d1, d2, ws_, *chosen);
+  }
+  ActiveInputs* chosen;
+  float value = 0.0f;
+
+ private:
+  const PackedNet& net_;
+  PlayWorkspace& ws_;
+};
 }  // namespace
 
 float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int d1, int d2,
@@ -71,50 +83,26 @@ float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int 
 }
 
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws) {
-  SideBoard sides[2];
-  StartSides(sides);
   ActiveInputs* current = &ws.after[0];
   ActiveInputs* previous = &ws.after[1];
-  int d1 = 0;
-  int d2 = 0;
-  dice.OpeningRoll(d1, d2);
-  int mover = 0;
-  for (int turn = 0; turn < kMaxTurns; ++turn) {
-    if (turn > 0) dice.Roll(d1, d2);
-    const float value = PlayGreedy(net, sides[mover], sides[1 - mover], d1, d2, ws, *current);
+  GreedyPlayer player(net, ws, current);  // in both seats
+  const auto learn = [&](const MoveReport& move) {
     // The mover's previous position is worth what this one is not.
-    if (turn > 0) TdStep(net, *previous, 1.0f - value, alpha);
-    if (HasWon(sides[mover])) {
+    if (move.turn > 0) TdStep(net, *previous, 1.0f - player.value, alpha);
+    if (move.result.Over()) {
       TdStep(net, *current, 1.0f, alpha);
-      return turn + 1;
+      return true;
     }
     std::swap(current, previous);
-    mover = 1 - mover;
-  }
-  return kMaxTurns;
+    player.chosen = current;
+    return true;
+  };
+  return PlayGame(player, player, dice, true, kGameTurnLimit, learn).turns;
 }
 
 int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStream& dice,
                  bool netFirst, PlayWorkspace& ws) {
-  SideBoard sides[2];  // [0] the network's, [1] the baseline's
-  StartSides(sides);
-  int d1 = 0;
-  int d2 = 0;
-  dice.OpeningRoll(d1, d2);
-  int mover = netFirst ? 0 : 1;
-  for (int turn = 0; turn < kMaxTurns; ++turn) {
-    if (turn > 0) dice.Roll(d1, d2);
-    SideBoard& own = sides[mover];
-    SideBoard& other = sides[1 - mover];
-    if (mover == 0) {
-      PlayGreedy(net, own, other, d1, d2, ws, ws.candidate);
-    } else {
-      EnumerateMoves(own, other, d1, d2, ws.list);
-      const int pick = ChooseBaselineMove(baseline, own, other, ws.list);
-      if (pick >= 0) ApplyEntry(own, other, ws.list[pick]);
-    }
-    if (HasWon(own)) return (mover == 0 ? 1 : -1) * GamePoints(other);
-    mover = 1 - mover;
-  }
-  return 0;
+  GreedyPlayer network(net, ws, &ws.candidate);
+  BaselinePlayer other(baseline, ws.list);
+  return PlayGame(network, other, dice, netFirst, kGameTurnLimit).points;
 }

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
+#include "headless/baseline.h"
+#include "headless/dice_stream.h"
 #include "net/packed_net.h"
 #include "rules/move_list.h"
-#include "train/baseline.h"
-#include "train/dice_stream.h"
 
 // Scratch storage of one playing thread (about 2.5 MB: allocate once).
 struct PlayWorkspace {

@@ -4,23 +4,12 @@
 #include <cstdio>
 #include <thread>
 
+#include "headless/dice_stream.h"
 #include "net/weight_file.h"
-#include "train/dice_stream.h"
+#include "net/weight_order.h"
 
 namespace {
 constexpr uint64_t kBenchSeed = 0x5EED0B0Cull;
-
-template <typename Net, typename Visit>
-void ForEachInFileOrder(Net& net, Visit visit) {
-  int i = 0;
-  for (int j = 0; j < kHidden; ++j) {
-    for (int k = 0; k < kInputs; ++k) visit(net.w1[k][j], i++);
-  }
-  for (int j = 0; j < kHidden; ++j) {
-    for (int k = 0; k < kHidden; ++k) visit(net.w2[k][j], i++);
-  }
-  for (int k = 0; k < kHidden; ++k) visit(net.w3[k], i++);
-}
 
 void MergeBlock(float* master, const float* base, const std::vector<const float*>& locals, int n) {
   for (int i = 0; i < n; ++i) {
@@ -51,7 +40,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 
 void RandomWeights(PackedNet& net, uint64_t seed, double range) {
   DiceStream random(StreamSeed(seed, 0xFFFFFFFFull));
-  ForEachInFileOrder(net, [&](float& w, int) {
+  ForEachPackedWeight(net, [&](float& w, int) {
     const double u = static_cast<double>(random.Next() >> 11) * 0x1.0p-53;
     w = static_cast<float>((2.0 * u - 1.0) * range);
   });
@@ -59,7 +48,7 @@ void RandomWeights(PackedNet& net, uint64_t seed, double range) {
 }
 
 void PackedToFileOrder(const PackedNet& net, float* values) {
-  ForEachInFileOrder(net, [&](const float& w, int i) { values[i] = w; });
+  ForEachPackedWeight(net, [&](const float& w, int i) { values[i] = w; });
 }
 
 bool SaveWeightFile(const PackedNet& net, const std::string& path) {
@@ -75,12 +64,9 @@ bool SaveWeightFile(const PackedNet& net, const std::string& path) {
 
 bool LoadWeightFile(const std::string& path, PackedNet& net) {
   static thread_local float values[kWeightCount];
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  const WeightFileReport report = ReadWeightValues(file, values, kWeightCount);
-  std::fclose(file);
+  const WeightFileReport report = ReadWeightFile(path.c_str(), values);
   if (report.numbers != kWeightCount || report.malformed != 0) return false;
-  ForEachInFileOrder(net, [&](float& w, int i) { w = values[i]; });
+  ForEachPackedWeight(net, [&](float& w, int i) { w = values[i]; });
   net.gain = 0.5f;
   return true;
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "headless/baseline.h"
 #include "net/packed_net.h"
-#include "train/baseline.h"
 #include "train/self_play.h"
 
 struct TrainOptions {

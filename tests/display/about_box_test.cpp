@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "display/Unit3.h"
-#include "tests/support/qtest_registry.h"
 
 class AboutBoxTest : public QObject {
   Q_OBJECT
@@ -63,5 +62,5 @@ class AboutBoxTest : public QObject {
   }
 };
 
-MORVIK_QTEST(AboutBoxTest);
+QTEST_MAIN(AboutBoxTest)
 #include "about_box_test.moc"

@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "tests/support/positions.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -174,5 +173,5 @@ class BoardDrawingTest : public QObject {
   }
 };
 
-MORVIK_QTEST(BoardDrawingTest);
+QTEST_MAIN(BoardDrawingTest)
 #include "board_drawing_test.moc"

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "display/Unit2.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -160,5 +159,5 @@ class ColourDialogTest : public QObject {
   }
 };
 
-MORVIK_QTEST(ColourDialogTest);
+QTEST_MAIN(ColourDialogTest)
 #include "colour_dialog_test.moc"

@@ -1,94 +1,88 @@
 #include "tests/engine/engine_process.h"
 
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <QProcess>
+#include <QStringList>
 #include <chrono>
-#include <csignal>
-#include <thread>
 
-EngineProcess::EngineProcess(const std::vector<std::string>& args) {
-  std::signal(SIGPIPE, SIG_IGN);  // a dead engine must fail a test, not end it
-  int toEngine[2];
-  int fromEngine[2];
-  if (::pipe(toEngine) != 0 || ::pipe(fromEngine) != 0) return;
-  pid_ = ::fork();
-  if (pid_ == 0) {
-    ::dup2(toEngine[0], 0);
-    ::dup2(fromEngine[1], 1);
-    ::close(toEngine[0]);
-    ::close(toEngine[1]);
-    ::close(fromEngine[0]);
-    ::close(fromEngine[1]);
-    std::vector<char*> argv;
-    std::string program = MORVIK_ENGINE;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& a : copies) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
-  ::close(toEngine[0]);
-  ::close(fromEngine[1]);
-  in_ = toEngine[1];
-  out_ = fromEngine[0];
+namespace {
+int Milliseconds(double seconds) {
+  return static_cast<int>(seconds * 1000.0);
+}
+
+QStringList ToArguments(const std::vector<std::string>& args) {
+  QStringList list;
+  for (const std::string& a : args) list << QString::fromStdString(a);
+  return list;
+}
+
+// The exit status of a finished process, -1 for a crash or a kill.
+int Status(const QProcess& process) {
+  return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+}  // namespace
+
+EngineProcess::EngineProcess(const std::vector<std::string>& args)
+    : process_(std::make_unique<QProcess>()) {
+  process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process_->start(QStringLiteral(MORVIK_ENGINE), ToArguments(args));
+  process_->waitForStarted();
 }
 
 EngineProcess::~EngineProcess() {
-  if (pid_ > 0) {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
+  if (process_->state() != QProcess::NotRunning) {
+    process_->kill();
+    process_->waitForFinished();
   }
-  if (in_ >= 0) ::close(in_);
-  if (out_ >= 0) ::close(out_);
 }
 
 bool EngineProcess::Send(const std::string& bytes) {
-  size_t done = 0;
-  while (in_ >= 0 && done < bytes.size()) {
-    const ssize_t n = ::write(in_, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
+  if (process_->state() != QProcess::Running) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (process_->write(bytes.data(), size) != size) return false;
+  while (process_->bytesToWrite() > 0) {
+    if (!process_->waitForBytesWritten(Milliseconds(20.0))) return false;
   }
-  return in_ >= 0;
+  return true;
 }
 
 std::optional<std::string> EngineProcess::ReadLine(double seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (true) {
-    const size_t end = buffer_.find('\n');
-    if (end != std::string::npos) {
-      std::string line = buffer_.substr(0, end);
-      buffer_.erase(0, end + 1);
+    if (process_->canReadLine()) {
+      std::string line = process_->readLine().toStdString();
+      line.pop_back();  // the line feed
       return line;
     }
+    if (process_->state() == QProcess::NotRunning) return std::nullopt;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
-    if (out_ < 0 || left.count() <= 0) return std::nullopt;
-    pollfd p{out_, POLLIN, 0};
-    if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
-    char chunk[4096];
-    const ssize_t n = ::read(out_, chunk, sizeof chunk);
-    if (n <= 0) return std::nullopt;
-    buffer_.append(chunk, static_cast<size_t>(n));
+    if (left.count() <= 0) return std::nullopt;
+    process_->waitForReadyRead(static_cast<int>(left.count()));
   }
 }
 
 int EngineProcess::Finish(double seconds) {
-  if (in_ >= 0) ::close(in_);
-  in_ = -1;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (pid_ > 0) {
-    int status = 0;
-    const pid_t done = ::waitpid(pid_, &status, WNOHANG);
-    if (done == pid_) {
-      pid_ = -1;
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    if (std::chrono::steady_clock::now() > deadline) return -1;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  process_->closeWriteChannel();
+  // waitForFinished is false for a process that has already ended.
+  if (process_->state() != QProcess::NotRunning &&
+      !process_->waitForFinished(Milliseconds(seconds)))
+    return -1;
+  return Status(*process_);
+}
+
+EngineRun RunEngine(const std::string& args) {
+  QProcess process;
+  process.start(QStringLiteral(MORVIK_ENGINE),
+                QString::fromStdString(args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+  process.closeWriteChannel();
+  EngineRun run;
+  if (!process.waitForFinished(Milliseconds(600.0))) {
+    process.kill();
+    process.waitForFinished();
+    return run;
   }
-  return -1;
+  run.status = Status(process);
+  run.out = process.readAllStandardOutput().toStdString();
+  run.err = process.readAllStandardError().toStdString();
+  return run;
 }

@@ -1,14 +1,19 @@
-// morvik-engine as a child process on two real pipes, for the tests of its
-// line protocol: send raw bytes, read answer lines with a time limit.
+// morvik-engine as a child process on real pipes, started without a shell:
+// send raw bytes, read answer lines with a time limit, or run it once and
+// collect what it prints.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QProcess;
+
 class EngineProcess {
  public:
-  // Starts the engine with `args` (the subcommand first).
+  // Starts the engine with `args` (the subcommand first); its stderr goes to
+  // the test's own.
   explicit EngineProcess(const std::vector<std::string>& args);
   ~EngineProcess();
   EngineProcess(const EngineProcess&) = delete;
@@ -24,8 +29,14 @@ class EngineProcess {
   int Finish(double seconds = 20.0);
 
  private:
-  int pid_ = -1;
-  int in_ = -1;   // the engine's standard input
-  int out_ = -1;  // its standard output
-  std::string buffer_;
+  std::unique_ptr<QProcess> process_;
 };
+
+struct EngineRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the engine once with the blank-separated arguments, its input closed.
+EngineRun RunEngine(const std::string& args);

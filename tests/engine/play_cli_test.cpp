@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-#include "tests/engine/run_engine.h"
+#include "tests/engine/engine_process.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The board as the grabbed window shows it, in a known position: frame,
 // triangles, checkers with their counts, the bar and the borne-off stacks.
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -92,5 +91,5 @@ class BoardPixelsTest : public QObject {
   }
 };
 
-MORVIK_QTEST(BoardPixelsTest);
+QTEST_MAIN(BoardPixelsTest)
 #include "board_pixels_test.moc"

@@ -1,7 +1,6 @@
 // The colour dialog opened from the window: every change shows on the board at
 // once; Restore defaults, Ok and Cancel.
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 const QColor kRedPixel(255, 0, 0);
@@ -85,5 +84,5 @@ class ColourSettingsTest : public QObject {
   }
 };
 
-MORVIK_QTEST(ColourSettingsTest);
+QTEST_MAIN(ColourSettingsTest)
 #include "colour_settings_test.moc"

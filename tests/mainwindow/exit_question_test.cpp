@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 class ExitQuestionTest : public QObject {
   Q_OBJECT
@@ -71,5 +70,5 @@ class ExitQuestionTest : public QObject {
   }
 };
 
-MORVIK_QTEST(ExitQuestionTest);
+QTEST_MAIN(ExitQuestionTest)
 #include "exit_question_test.moc"

@@ -1,7 +1,6 @@
 // Games played through the window: the roll button, clicks on the points and
 // beside the board, Undo, Ok, the dice label, the game end and the next game.
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 const QColor kRedPixel(255, 0, 0);
@@ -134,5 +133,5 @@ class GamePlayTest : public QObject {
   }
 };
 
-MORVIK_QTEST(GamePlayTest);
+QTEST_MAIN(GamePlayTest)
 #include "game_play_test.moc"

@@ -5,7 +5,6 @@
 #include <QToolTip>
 
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -67,5 +66,5 @@ class HintsTest : public QObject {
   }
 };
 
-MORVIK_QTEST(HintsTest);
+QTEST_MAIN(HintsTest)
 #include "hints_test.moc"

@@ -3,7 +3,6 @@
 #include <QMenuBar>
 
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -199,5 +198,5 @@ class LayoutTest : public QObject {
   }
 };
 
-MORVIK_QTEST(LayoutTest);
+QTEST_MAIN(LayoutTest)
 #include "layout_test.moc"

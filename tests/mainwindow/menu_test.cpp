@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -181,5 +180,5 @@ class MenuTest : public QObject {
   }
 };
 
-MORVIK_QTEST(MenuTest);
+QTEST_MAIN(MenuTest)
 #include "menu_test.moc"

@@ -7,7 +7,6 @@
 
 #include "net/network.h"
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -98,5 +97,5 @@ class StartupTest : public QObject {
   }
 };
 
-MORVIK_QTEST(StartupTest);
+QTEST_MAIN(StartupTest)
 #include "startup_test.moc"

@@ -14,8 +14,8 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 #include "player/computer_player.h"
+#include "rules/board_invariants.h"
 #include "rules/primitives.h"
-#include "tests/reliability/board_invariants.h"
 
 namespace {
 

@@ -5,11 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "headless/game_loop.h"
 #include "net/network.h"
 #include "net/weight_file.h"
 #include "player/computer_player.h"
+#include "rules/board_invariants.h"
 #include "rules/primitives.h"
-#include "tests/reliability/board_invariants.h"
 
 namespace {
 
@@ -53,14 +54,6 @@ bool SurvivesSignedBoard(const BoardPosition& p, int computerSide) {
   BoardPosition back;
   BuildBoardPosition(signedBoard, back);
   return back == asGame;
-}
-
-int WinKind(const SideBoard& loser) {
-  if (loser.Occupied(kOffRow)) return 0;
-  for (int row = 19; row <= 25; ++row) {
-    if (loser.Occupied(row)) return 2;
-  }
-  return 1;
 }
 
 struct Ply {
@@ -107,6 +100,50 @@ struct Ply {
   }
 };
 
+// Dice drawn from the game's own generator.
+class SoakDice : public GameDice {
+ public:
+  explicit SoakDice(std::mt19937_64& rng) : rng_(rng) {}
+  void OpeningRoll(int& d1, int& d2) override {
+    Draw(d1, d2);
+    while (d1 == d2) Draw(d1, d2);  // no doublet opens a game
+    if (d1 < d2) std::swap(d1, d2);
+  }
+  void Roll(int& d1, int& d2) override {
+    Draw(d1, d2);
+    if (d1 < d2) std::swap(d1, d2);
+  }
+
+ private:
+  void Draw(int& d1, int& d2) {
+    d1 = die_(rng_);
+    d2 = die_(rng_);
+  }
+  std::mt19937_64& rng_;
+  std::uniform_int_distribution<int> die_{1, 6};
+};
+
+// The computer player in both seats, every move checked; the first fault
+// found is kept.
+class CheckedPlayer : public GamePlayer {
+ public:
+  CheckedPlayer(ComputerPlayer& player, MoveList& list, int lookahead)
+      : player_(player), list_(list), lookahead_(lookahead) {}
+  void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
+    BoardPosition p{own, opponent};
+    fault = Ply{player_, list_, p, lookahead_, d1, d2, plies_++ % 4 == 0}.Play();
+    own = p.own;
+    opponent = p.opponent;
+  }
+  std::string fault;
+
+ private:
+  ComputerPlayer& player_;
+  MoveList& list_;
+  int lookahead_;
+  long plies_ = 0;
+};
+
 }  // namespace
 
 std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, long index,
@@ -116,32 +153,29 @@ std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, lon
   RandomWeights(rng);
   const int lookahead = options.lookaheadEvery > 0 && index % options.lookaheadEvery == 0 ? 1 : 0;
   totals.lookaheadGames += lookahead;
-  std::uniform_int_distribution<int> die(1, 6);
-  BoardPosition p;
-  BuildBoardPosition(StartingPosition(), p);  // own = the side to move first
-  int mover = 0;
-  for (long ply = 0; ply < options.maxPlies; ++ply) {
-    int d1 = die(rng);
-    int d2 = die(rng);
-    while (ply == 0 && d1 == d2) d1 = die(rng), d2 = die(rng);  // no doublet opens a game
-    if (d1 < d2) std::swap(d1, d2);
-    const std::string fault = Ply{player, list, p, lookahead, d1, d2, ply % 4 == 0}.Play();
-    if (!fault.empty()) return Fault(ply, d1, d2, fault);
-    if (!SurvivesSignedBoard(p, mover))
-      return Fault(ply, d1, d2, "the signed board does not round-trip");
+  SoakDice dice(rng);
+  CheckedPlayer checked(player, list, lookahead);
+  std::string fault;
+  const auto check = [&](const MoveReport& move) {
+    if (checked.fault.empty() && !SurvivesSignedBoard({move.own, move.opponent}, move.seat))
+      checked.fault = "the signed board does not round-trip";
+    if (!checked.fault.empty()) {
+      fault = Fault(move.turn, move.d1, move.d2, checked.fault);
+      return false;
+    }
     ++totals.plies;
     totals.passes += list.count == 0 ? 1 : 0;
-    if (p.own.Slot(kOffRow, 15) == 1) {
-      ++totals.wins[mover][WinKind(p.opponent)];
-      ++totals.games;
-      return "";
-    }
-    std::swap(p.own, p.opponent);
-    mover = 1 - mover;
-  }
-  // Some networks play games of tens of thousands of moves; such a game is
-  // checked as far as it went and cut.
-  ++totals.cut;
+    return true;
+  };
+  const GameOutcome outcome = PlayGame(checked, checked, dice, true, options.maxPlies, check);
+  if (!fault.empty()) return fault;
   ++totals.games;
+  if (outcome.winner >= 0) {
+    ++totals.wins[outcome.winner][Points(outcome.kind) - 1];
+  } else {
+    // Some networks play games of tens of thousands of moves; such a game is
+    // checked as far as it went and cut.
+    ++totals.cut;
+  }
   return "";
 }

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "engine/arguments.h"
+#include "headless/arguments.h"
 #include "net/network.h"
 #include "player/computer_player.h"
 #include "tests/reliability/soak_game.h"
@@ -26,11 +26,11 @@ void PrintTotals(const SoakTotals& t, double seconds) {
 
 int Run(int argc, char** argv) {
   const Arguments args(argc, argv, 1,
-                       {{"--games", 1},
-                        {"--seed", 1},
-                        {"--lookahead-every", 1},
-                        {"--first", 1},
-                        {"--max-plies", 1}});
+                       {{"--games", 1, "games to play (1000)"},
+                        {"--seed", 1, "seed of the dice and the weights (1)"},
+                        {"--lookahead-every", 1, "every n-th game with the look-ahead (10)"},
+                        {"--first", 1, "number of the first game (0)"},
+                        {"--max-plies", 1, "moves after which a game is cut (3000)"}});
   const long games = ParseInt(args.Value("--games", "1000"), 0, 2000000000, "--games");
   const long first = ParseInt(args.Value("--first", "0"), 0, 2000000000, "--first");
   SoakOptions options;
@@ -65,6 +65,9 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
+  } catch (const HelpRequested& help) {
+    std::fputs(help.text.c_str(), stdout);
+    return 0;
   } catch (const UsageError& e) {
     std::fprintf(stderr, "morvik-soak: %s\n", e.what());
     return 2;

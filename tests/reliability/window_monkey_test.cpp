@@ -14,9 +14,8 @@
 #include "mainwindow/Unit1.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "rules/board_invariants.h"
 #include "rules/primitives.h"
-#include "tests/reliability/board_invariants.h"
-#include "tests/support/qtest_registry.h"
 
 namespace {
 
@@ -228,6 +227,6 @@ class WindowMonkeyTest : public QObject {
   }
 };
 
-MORVIK_QTEST(WindowMonkeyTest);
+QTEST_MAIN(WindowMonkeyTest)
 
 #include "window_monkey_test.moc"

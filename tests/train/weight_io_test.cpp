@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cstdint>
@@ -7,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "headless/dice_stream.h"
 #include "net/network.h"
 #include "net/weight_file.h"
-#include "train/dice_stream.h"
 #include "train/trainer.h"
 
 namespace {
@@ -89,5 +91,15 @@ TEST(TrainerWeightFile, ShortFileIsRefused) {
   static PackedNet net;
   EXPECT_FALSE(LoadWeightFile(path, net));
   std::remove(path.c_str());
+}
+
+// --resume reads only a regular file: a FIFO would block the trainer for good.
+TEST(TrainerWeightFile, FifoAndDirectoryAreRefusedWithoutBlocking) {
+  const std::string fifo = ::testing::TempDir() + "/resume_fifo_" + std::to_string(::getpid());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  static PackedNet net;
+  EXPECT_FALSE(LoadWeightFile(fifo, net));
+  EXPECT_FALSE(LoadWeightFile(::testing::TempDir(), net));
+  std::remove(fifo.c_str());
 }
 }  // namespace

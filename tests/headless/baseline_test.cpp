@@ -1,4 +1,4 @@
-#include "train/baseline.h"
+#include "headless/baseline.h"
 
 #include <gtest/gtest.h>
 

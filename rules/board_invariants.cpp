@@ -1,4 +1,4 @@
-#include "tests/reliability/board_invariants.h"
+#include "rules/board_invariants.h"
 
 #include <bit>
 #include <cstdint>
@@ -22,14 +22,17 @@ const char* SideBoardFault(const SideBoard& side) {
   return total == kCheckersPerSide ? nullptr : "a side does not have 15 checkers";
 }
 
-const char* PositionFault(const BoardPosition& position) {
-  if (const char* fault = SideBoardFault(position.own)) return fault;
-  if (const char* fault = SideBoardFault(position.opponent)) return fault;
+const char* PositionFault(const SideBoard& own, const SideBoard& opponent) {
+  if (const char* fault = SideBoardFault(own)) return fault;
+  if (const char* fault = SideBoardFault(opponent)) return fault;
   for (int q = 1; q <= 24; ++q) {
-    if (position.own.Occupied(q) && position.opponent.Occupied(25 - q))
-      return "both sides on one point";
+    if (own.Occupied(q) && opponent.Occupied(25 - q)) return "both sides on one point";
   }
   return nullptr;
+}
+
+const char* PositionFault(const BoardPosition& position) {
+  return PositionFault(position.own, position.opponent);
 }
 
 const char* SignedBoardFault(const SignedBoard& board) {

@@ -14,8 +14,8 @@ struct BaselineWeights {
   double race[kBaselineInputs] = {};
 };
 
-// The two files' folder: ../shared/pubeval beside the source tree, else the
-// copy in the tree's data/pubeval.
+// The two files' folder: share/morvik/pubeval beside an installed program,
+// else data/pubeval in the source tree.
 std::string DefaultBaselineDir();
 
 // Reads contact.txt and race.txt from `dir`; false with `error` set when a

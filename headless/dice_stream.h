@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
-class DiceStream {
+#include "headless/game_loop.h"
+
+class DiceStream final : public GameDice {
  public:
   explicit DiceStream(uint64_t seed) : state_(seed) {}
 
@@ -16,7 +18,7 @@ class DiceStream {
   int Die() { return static_cast<int>(((Next() >> 32) * 6) >> 32) + 1; }
 
   // A roll with the larger die first, as the computer plays its dice.
-  void Roll(int& d1, int& d2) {
+  void Roll(int& d1, int& d2) override {
     d1 = Die();
     d2 = Die();
     if (d2 > d1) {
@@ -26,7 +28,7 @@ class DiceStream {
     }
   }
   // The opening roll is never a doublet.
-  void OpeningRoll(int& d1, int& d2) {
+  void OpeningRoll(int& d1, int& d2) override {
     do Roll(d1, d2);
     while (d1 == d2);
   }

@@ -1,12 +1,13 @@
-#include "engine/duel.h"
+#include "headless/duel.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "headless/dice_stream.h"
+#include "headless/players.h"
 #include "net/network.h"
 #include "net/weight_file.h"
-#include "train/dice_stream.h"
 
 namespace {
 BaselineWeights LoadedBaseline() {
@@ -17,7 +18,7 @@ BaselineWeights LoadedBaseline() {
 }
 
 // Plays the first listed full move: a weak player with a known direction.
-class FirstListedPlayer : public DuelPlayer {
+class FirstListedPlayer : public GamePlayer {
  public:
   void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
     EnumerateMoves(own, opponent, d1, d2, list_);
@@ -31,8 +32,8 @@ class FirstListedPlayer : public DuelPlayer {
 TEST(Duel, SamePlayerOnBothSeatsComesOutExactlyEven) {
   static const BaselineWeights w = LoadedBaseline();
   static MoveList scratch;
-  BaselineDuelPlayer a(w, scratch);
-  BaselineDuelPlayer b(w, scratch);
+  BaselinePlayer a(w, scratch);
+  BaselinePlayer b(w, scratch);
   const DuelResult r = PlayDuel(a, b, 40, 3, {});
   EXPECT_EQ(r.Games(), 80);
   EXPECT_EQ(r.wins, 40);
@@ -50,8 +51,8 @@ TEST(Duel, NetworkAgainstItselfComesOutExactlyEven) {
     v = static_cast<float>(static_cast<int>(random.Next() % 2001) - 1000) / 5000.0f;
   StoreWeights(values);
   static ComputerPlayer computer;
-  NetworkDuelPlayer a(computer, false);
-  NetworkDuelPlayer b(computer, false);
+  NetworkPlayer a(computer, false);
+  NetworkPlayer b(computer, false);
   const DuelResult r = PlayDuel(a, b, 10, 8, {});
   EXPECT_EQ(r.wins, 10);
   EXPECT_EQ(r.points, 0);
@@ -60,7 +61,7 @@ TEST(Duel, NetworkAgainstItselfComesOutExactlyEven) {
 TEST(Duel, FiguresAreTheFirstPlayers) {
   static const BaselineWeights w = LoadedBaseline();
   static MoveList scratch;
-  BaselineDuelPlayer strong(w, scratch);
+  BaselinePlayer strong(w, scratch);
   static FirstListedPlayer weak;
   int calls = 0;
   const DuelResult r = PlayDuel(strong, weak, 30, 1, [&](const DuelResult&) { ++calls; });

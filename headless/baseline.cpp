@@ -1,7 +1,10 @@
-#include "train/baseline.h"
+#include "headless/baseline.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
+#include "rules/game_result.h"
 #include "rules/primitives.h"
 
 namespace {
@@ -23,12 +26,15 @@ bool ReadVector(const std::string& path, double (&out)[kBaselineInputs], std::st
 }  // namespace
 
 std::string DefaultBaselineDir() {
-  const std::string shared = std::string(MORVIK_SOURCE_DIR) + "/../shared/pubeval";
-  if (std::FILE* probe = std::fopen((shared + "/contact.txt").c_str(), "r")) {
-    std::fclose(probe);
-    return shared;
+  // An installed program finds the copy installed beside it.
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    const std::filesystem::path installed =
+        program.parent_path() / MORVIK_BIN_TO_DATA / "morvik" / "pubeval";
+    if (std::filesystem::is_regular_file(installed / "contact.txt", error)) return installed;
   }
-  return std::string(MORVIK_SOURCE_DIR) + "/data/pubeval";
+  return std::string(MORVIK_TREE_DATA_DIR) + "/pubeval";
 }
 
 bool LoadBaseline(const std::string& dir, BaselineWeights& weights, std::string& error) {
@@ -84,7 +90,7 @@ int ChooseBaselineMove(const BaselineWeights& weights, SideBoard& own, SideBoard
   double bestScore = 0.0;
   for (int i = 0; i < list.count; ++i) {
     ApplyEntry(own, opponent, list[i]);
-    const bool wins = CountCheckers(own, kOffRow) == kCheckersPerSide;
+    const bool wins = AllBorneOff(own);
     const double score = wins ? 0.0 : BaselineScore(w, own, opponent);
     UndoEntry(own, opponent, list[i]);
     if (wins) return i;

@@ -1,14 +1,10 @@
-#include "engine/duel.h"
+#include "headless/duel.h"
 
 #include <cmath>
 
-#include "player/player_sink.h"
-#include "train/dice_stream.h"
-#include "train/game_result.h"
+#include "headless/dice_stream.h"
 
 namespace {
-constexpr int kMaxTurns = 5000;  // a safety net; real games end far sooner
-
 double Margin(double sum, double sumSquared, int pairs) {
   if (pairs < 2) return 0.0;
   const double n = pairs;
@@ -17,17 +13,6 @@ double Margin(double sum, double sumSquared, int pairs) {
   return 1.96 * std::sqrt(variance > 0.0 ? variance / n : 0.0) / 2.0;
 }
 }  // namespace
-
-void NetworkDuelPlayer::Play(SideBoard& own, SideBoard& opponent, int d1, int d2) {
-  NullSink sink;
-  player_.PlayComputerMove(own, opponent, lookahead_, d1, d2, sink);
-}
-
-void BaselineDuelPlayer::Play(SideBoard& own, SideBoard& opponent, int d1, int d2) {
-  EnumerateMoves(own, opponent, d1, d2, list_);
-  const int pick = ChooseBaselineMove(weights_, own, opponent, list_);
-  if (pick >= 0) ApplyEntry(own, opponent, list_[pick]);
-}
 
 double DuelResult::WinRate() const {
   return pairs ? static_cast<double>(wins) / Games() : 0.0;
@@ -42,26 +27,12 @@ double DuelResult::PointsMargin() const {
   return Margin(static_cast<double>(points), pairPointsSquared, pairs);
 }
 
-int PlayDuelGame(DuelPlayer& first, DuelPlayer& second, uint64_t diceSeed, bool firstStarts) {
-  BoardPosition start;
-  BuildBoardPosition(StartingPosition(), start);
-  SideBoard sides[2] = {start.own, start.opponent};  // [0] the first player's
-  DuelPlayer* players[2] = {&first, &second};
+int PlayDuelGame(GamePlayer& first, GamePlayer& second, uint64_t diceSeed, bool firstStarts) {
   DiceStream dice(diceSeed);
-  int d1 = 0;
-  int d2 = 0;
-  dice.OpeningRoll(d1, d2);
-  int mover = firstStarts ? 0 : 1;
-  for (int turn = 0; turn < kMaxTurns; ++turn) {
-    if (turn > 0) dice.Roll(d1, d2);
-    players[mover]->Play(sides[mover], sides[1 - mover], d1, d2);
-    if (HasWon(sides[mover])) return (mover == 0 ? 1 : -1) * GamePoints(sides[1 - mover]);
-    mover = 1 - mover;
-  }
-  return 0;
+  return PlayGame(first, second, dice, firstStarts, kGameTurnLimit).points;
 }
 
-DuelResult PlayDuel(DuelPlayer& first, DuelPlayer& second, int pairs, uint64_t seed,
+DuelResult PlayDuel(GamePlayer& first, GamePlayer& second, int pairs, uint64_t seed,
                     const std::function<void(const DuelResult&)>& progress) {
   DuelResult r;
   for (int p = 0; p < pairs; ++p) {
