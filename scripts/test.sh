@@ -13,6 +13,8 @@ jobs=$(nproc)
 cmake --preset dev
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
+# Two games against GNU Backgammon keep the measuring recipe working.
+scripts/vs-gnubg.sh 2 --engine build/dev/engine/morvik-engine
 if [ "${MORVIK_SKIP_ASAN:-0}" != "1" ]; then
   cmake --preset asan
   cmake --build --preset asan -j "$jobs"
