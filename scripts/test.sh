@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds every target and
-# runs every test: first the optimised build, then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then each fuzz target for about a minute
-# (MORVIK_FUZZ_SECONDS; 0 skips them).
+# runs every test: first the optimised build, then the whole suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
+# for about a minute (MORVIK_FUZZ_SECONDS; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
