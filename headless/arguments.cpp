@@ -15,30 +15,52 @@ std::string CommandName(int argc, char** argv, int first) {
   return name;
 }
 
-void RefuseRepeats(int argc, char** argv, int first, const std::vector<OptionRule>& allowed) {
-  for (const OptionRule& rule : allowed) {
-    int seen = 0;
-    for (int i = first; i < argc; ++i) {
-      if (argv[i] == rule.name && ++seen == 2)
-        throw UsageError("option " + rule.name + " given twice");
-    }
+std::string ValueCount(int n) {
+  return std::to_string(n) + (n == 1 ? " value" : " values");
+}
+
+// What CLI11 leaves to the caller: an option given twice, and one that only
+// another command of the same program takes.
+void CheckNames(int argc, char** argv, int first, const std::vector<OptionRule>& allowed,
+                const std::vector<std::string>& family) {
+  const std::string command = first > 1 ? argv[first - 1] : "this command";
+  for (int i = first; i < argc; ++i) {
+    const std::string word = argv[i];
+    bool known = false;
+    for (const OptionRule& rule : allowed) known = known || rule.name == word;
+    const bool elsewhere = std::find(family.begin(), family.end(), word) != family.end();
+    if (!known && elsewhere) throw UsageError("option " + word + " does not apply to " + command);
   }
+  for (const OptionRule& rule : allowed) {
+    if (std::count(argv + first, argv + argc, rule.name) > 1)
+      throw UsageError("option " + rule.name + " given twice");
+  }
+}
+
+// The values CLI11 collected; an option given without any holds one empty
+// string.
+std::vector<std::string> ValuesOf(const CLI::Option& option) {
+  std::vector<std::string> values = option.results();
+  if (values.size() == 1 && values.front().empty()) values.clear();
+  return values;
 }
 }  // namespace
 
-Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed) {
+Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed,
+                     const std::vector<std::string>& family) {
   CLI::App app("", CommandName(argc, argv, first));
   app.set_help_flag("--help", "print this help and exit");
   app.allow_extras();
-  std::vector<std::pair<std::string, CLI::Option*>> options;
+  std::vector<std::pair<const OptionRule*, CLI::Option*>> options;
   for (const OptionRule& rule : allowed) {
-    CLI::Option* option =
-        rule.values == 0 ? app.add_flag(rule.name)
-                         : app.add_option(rule.name)->expected(rule.values)->type_name("VALUE");
+    CLI::Option* option = rule.values == 0 ? app.add_flag(rule.name)
+                                           : app.add_option(rule.name)
+                                                 ->expected(0, rule.values)
+                                                 ->type_name(rule.values == 1 ? "VALUE" : "VALUES");
     option->description(rule.help);
-    options.emplace_back(rule.name, option);
+    options.emplace_back(&rule, option);
   }
-  RefuseRepeats(argc, argv, first, allowed);
+  CheckNames(argc, argv, first, allowed, family);
   std::vector<std::string> args(argv + first, argv + argc);
   std::reverse(args.begin(), args.end());  // CLI11 takes them last first
   try {
@@ -50,8 +72,14 @@ Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionR
   }
   if (!app.remaining().empty())
     throw UsageError("unknown option '" + app.remaining().front() + "'");
-  for (const auto& [name, option] : options) {
-    if (option->count() > 0) values_[name] = option->results();
+  for (const auto& [rule, option] : options) {
+    if (option->count() == 0) continue;
+    std::vector<std::string> values = ValuesOf(*option);
+    if (static_cast<int>(values.size()) != rule->values) {
+      throw UsageError("option " + rule->name + " needs " + ValueCount(rule->values) + ", got " +
+                       std::to_string(values.size()));
+    }
+    values_[rule->name] = std::move(values);
   }
 }
 
@@ -71,10 +99,11 @@ int ParseInt(const std::string& text, int low, int high, const std::string& what
   const char* end = begin + text.size();
   if (begin != end && *begin == '+') ++begin;
   const auto result = std::from_chars(begin, end, value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+  const bool tooLarge = result.ec == std::errc::result_out_of_range;
+  if (text.empty() || result.ptr != end || (result.ec != std::errc() && !tooLarge)) {
     throw UsageError(what + " is not an integer: '" + text + "'");
   }
-  if (value < low || value > high) {
+  if (tooLarge || value < low || value > high) {
     throw UsageError(what + " must lie in " + std::to_string(low) + ".." + std::to_string(high) +
                      ", got " + text);
   }

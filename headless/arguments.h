@@ -28,8 +28,10 @@ struct OptionRule {
 class Arguments {
  public:
   // Parses argv[first..argc) against the allowed options; an option may be
-  // given once. Throws UsageError or HelpRequested.
-  Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed);
+  // given once. `family` names the options of the program's other commands,
+  // reported as not applying here. Throws UsageError or HelpRequested.
+  Arguments(int argc, char** argv, int first, const std::vector<OptionRule>& allowed,
+            const std::vector<std::string>& family = {});
 
   bool Has(const std::string& name) const { return values_.count(name) != 0; }
   const std::vector<std::string>& Values(const std::string& name) const;
