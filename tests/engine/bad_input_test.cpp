@@ -44,28 +44,39 @@ std::string Repeat(const std::string& line, int n) {
   return text;
 }
 
-// Files and directories the rows refer to as {name}; made once per process.
-const std::map<std::string, std::string>& Places() {
-  static const std::map<std::string, std::string> places = [] {
-    std::map<std::string, std::string> p{{"{empty}", UniqueTempPath("empty.pc")},
-                                         {"{short}", UniqueTempPath("short.pc")},
-                                         {"{binary}", UniqueTempPath("binary.pc")},
-                                         {"{words}", UniqueTempPath("words.pc")},
-                                         {"{nowhere}", UniqueTempPath("no-weights-here")}};
-    WriteFile(p["{empty}"], "");
-    WriteFile(p["{short}"], Repeat("0.25\r\n", 100));
+// Files and directories the rows refer to as {name}: made once per process,
+// removed when it ends.
+class Places {
+ public:
+  Places() {
+    WriteFile(paths_["{empty}"], "");
+    WriteFile(paths_["{short}"], Repeat("0.25\r\n", 100));
     std::string bytes;
     for (int i = 0; i < 50000; ++i) bytes += static_cast<char>((i * 37 + 11) % 256);
-    WriteFile(p["{binary}"], bytes);
-    WriteFile(p["{words}"], Repeat("weight\r\n", 32840));
-    ::mkdir(p["{nowhere}"].c_str(), 0700);  // holds no gammon.pc
-    return p;
-  }();
-  return places;
+    WriteFile(paths_["{binary}"], bytes);
+    WriteFile(paths_["{words}"], Repeat("weight\r\n", 32840));
+    ::mkdir(paths_["{nowhere}"].c_str(), 0700);  // holds no gammon.pc
+  }
+  ~Places() {
+    for (const auto& [name, path] : paths_) std::filesystem::remove(path);
+  }
+  const std::map<std::string, std::string>& Paths() const { return paths_; }
+
+ private:
+  std::map<std::string, std::string> paths_{{"{empty}", UniqueTempPath("empty.pc")},
+                                            {"{short}", UniqueTempPath("short.pc")},
+                                            {"{binary}", UniqueTempPath("binary.pc")},
+                                            {"{words}", UniqueTempPath("words.pc")},
+                                            {"{nowhere}", UniqueTempPath("no-weights-here")}};
+};
+
+const std::map<std::string, std::string>& PlacePaths() {
+  static const Places places;
+  return places.Paths();
 }
 
 std::string Expand(std::string text) {
-  for (const auto& [name, path] : Places()) {
+  for (const auto& [name, path] : PlacePaths()) {
     for (size_t at = text.find(name); at != std::string::npos; at = text.find(name))
       text.replace(at, name.size(), path);
   }
@@ -87,7 +98,7 @@ class EngineBadInput : public ::testing::TestWithParam<BadInput> {};
 TEST_P(EngineBadInput, OneLineOnStderrAndStatusTwo) {
   const BadInput& row = GetParam();
   const EngineRun run =
-      RunEngine(Expand(row.args), row.inEmptyDirectory ? Places().at("{nowhere}") : "");
+      RunEngine(Expand(row.args), row.inEmptyDirectory ? PlacePaths().at("{nowhere}") : "");
   EXPECT_EQ(run.status, 2) << run.out;
   EXPECT_TRUE(run.out.empty()) << run.out;
   EXPECT_NE(run.err.find(Expand(row.says)), std::string::npos) << run.err;

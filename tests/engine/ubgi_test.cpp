@@ -41,9 +41,15 @@ std::string WriteHandMadeWeights() {
   return path;
 }
 
+// Written once per process and removed when it ends.
+struct WeightFile {
+  std::string path = WriteHandMadeWeights();
+  ~WeightFile() { std::remove(path.c_str()); }
+};
+
 const std::string& Weights() {
-  static const std::string path = WriteHandMadeWeights();
-  return path;
+  static const WeightFile file;
+  return file.path;
 }
 
 // Checkers per point in a side's own numbering: [0] borne off (implied),
