@@ -13,6 +13,10 @@
 # MUTATE_DIR: the scratch directory (default build/mutate, inside the tree so
 # that the shared compiler cache finds the objects of an ordinary build).
 # MUTATE_SKIP_BASELINE=1 skips the run of the unchanged suite.
+# MUTATE_IN_PLACE=1 mutates the tree the script is in and builds its own
+# build/dev incrementally, with no scratch copy: only for a throw-away copy of a
+# tree together with its up-to-date build (every file is put back after each
+# fault, and on exit).
 # MUTATE_FAST=1 builds without debug information and without the Qt window
 # and its tests (the game model's tests stay): quicker on a busy machine, and
 # it can only count fewer faults as caught, never more.
@@ -27,10 +31,16 @@ last=${2:-100000}
 export QT_QPA_PLATFORM=offscreen
 export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
 
-echo "== scratch copy of HEAD in $src"
-rm -rf "$src"
-mkdir -p "$src"
-git archive HEAD | tar -x -C "$src"
+if [ "${MUTATE_IN_PLACE:-0}" = "1" ]; then
+  src=$root
+  mkdir -p "$scratch"
+  echo "== mutating $src in place"
+else
+  echo "== scratch copy of HEAD in $src"
+  rm -rf "$src"
+  mkdir -p "$src"
+  git archive HEAD | tar -x -C "$src"
+fi
 cp "$list" "$scratch/mutants.txt"  # the list as it stands, committed or not
 
 build() { cmake --build --preset dev -j "${MUTATE_JOBS:-2}" >"$scratch/build.log" 2>&1; }
@@ -43,7 +53,8 @@ suite() {
 }
 
 cd "$src"
-options=(-DMORVIK_BENCHMARKS=OFF)
+options=()
+[ "${MUTATE_IN_PLACE:-0}" = "1" ] || options+=(-DMORVIK_BENCHMARKS=OFF)
 [ "${MUTATE_FAST:-0}" = "1" ] && options+=(-DMORVIK_GUI=OFF -DCMAKE_BUILD_TYPE=Release)
 cmake --preset dev "${options[@]}" >"$scratch/configure.log" 2>&1 || {
   echo "configure failed: $scratch/configure.log"
@@ -67,7 +78,8 @@ while IFS=$'\t' read -r file text replacement; do
     stale=$((stale + 1))
     continue
   fi
-  cp "$file" "$scratch/original"
+  cp -p "$file" "$scratch/original"
+  trap 'cp -p "$scratch/original" "$file"' EXIT
   MUTATE_FROM=$text MUTATE_TO=$replacement python3 - "$file" <<'PY'
 import os, sys
 path = sys.argv[1]
@@ -89,6 +101,7 @@ PY
     caught=$((caught + 1))
   fi
   cp "$scratch/original" "$file"
+  trap - EXIT
   touch "$file"
 done <"$scratch/mutants.txt"
 
