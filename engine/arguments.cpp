@@ -1,8 +1,23 @@
 #include "engine/arguments.h"
 
+#include <cstring>
+
 #include "engine/position_input.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+
+namespace {
+// Every option of every command, to tell an option given to the wrong command
+// from a word that is no option at all.
+const std::vector<std::string> kAllOptions = {
+    "--board",     "--position-id", "--dice",  "--side",  "--weights", "--zero-weights",
+    "--lookahead", "--seconds",     "--first", "--second", "--games",  "--seed",
+    "--pubeval",   "--quiet"};
+}  // namespace
+
+EngineArguments::EngineArguments(int argc, char** argv, int first,
+                                 const std::vector<OptionRule>& allowed)
+    : Arguments(argc, argv, first, allowed, kAllOptions) {}
 
 void ParseDice(const Arguments& args, int& d1, int& d2) {
   const auto& dice = args.Values("--dice");
@@ -21,22 +36,72 @@ SignedBoard ParsePosition(const Arguments& args, bool moverIsHuman) {
   if (args.Has("--board") && args.Has("--position-id")) {
     throw UsageError("give either --board or --position-id, not both");
   }
-  if (args.Has("--position-id"))
-    return ParsePositionId(args.Values("--position-id").front(), moverIsHuman);
-  return ParseSignedBoard(args.Values("--board").front());
+  if (!args.Has("--board") && !args.Has("--position-id"))
+    throw UsageError("give --board B or --position-id ID");
+  const SignedBoard board =
+      args.Has("--position-id")
+          ? ParsePositionId(args.Values("--position-id").front(), moverIsHuman)
+          : ParseSignedBoard(args.Values("--board").front());
+  CheckGameGoesOn(board);
+  return board;
+}
+
+namespace {
+// 32840 -> "32,840".
+std::string Grouped(int n) {
+  const std::string digits = std::to_string(n);
+  std::string text;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text;
+}
+}  // namespace
+
+void CheckWeightReport(const WeightFileReport& report, const std::string& path) {
+  if (!report.opened) throw UsageError("cannot read weight file '" + path + "'");
+  if (report.numbers < kWeightCount) {
+    throw UsageError("only " + Grouped(report.numbers) + " of " + Grouped(kWeightCount) +
+                     " weights in " + path);
+  }
+  if (report.malformed > 0) {
+    throw UsageError(Grouped(report.malformed) + " of the " + Grouped(kWeightCount) +
+                     " weights in " + path + " are not numbers");
+  }
 }
 
 void LoadEngineWeights(const Arguments& args) {
   NetGain = 0.5f;
   InitNetLayout();
-  if (!args.Has("--weights")) {
-    LoadWeights();
+  if (args.Has("--zero-weights")) {
+    if (args.Has("--weights"))
+      throw UsageError("give either --weights or --zero-weights, not both");
+    std::memset(NetWeights, 0, sizeof NetWeights);
+    PackNetWeights();
     return;
   }
-  const std::string path = args.Values("--weights").front();
+  const std::string path = args.Value("--weights", "gammon.pc");
   // Only a regular file opens; a device, a FIFO or a directory does not.
-  if (!LoadWeightsFrom(path.c_str()).opened)
-    throw UsageError("cannot read weight file '" + path + "'");
+  const WeightFileReport report = LoadWeightsFrom(path.c_str());
+  if (!report.opened && !args.Has("--weights")) {
+    throw UsageError("no weight file gammon.pc in the working directory (give --weights F)");
+  }
+  CheckWeightReport(report, path);
+}
+
+void CheckGameGoesOn(const SignedBoard& board) {
+  int human = 0;
+  int computer = 0;
+  for (int i = 0; i <= 25; ++i) {
+    if (board[i] > 0) human += board[i];
+    if (board[i] < 0) computer -= board[i];
+  }
+  if (human == 0 && computer == 0)
+    throw UsageError("the game is over: both sides have borne off all 15 checkers");
+  if (human == 0) throw UsageError("the game is over: the human has borne off all 15 checkers");
+  if (computer == 0)
+    throw UsageError("the game is over: the computer has borne off all 15 checkers");
 }
 
 std::string FormatBoard(const SignedBoard& board) {

@@ -68,7 +68,7 @@ void Rate(const char* what, bool evaluate, double minSeconds) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-  const Arguments args(argc, argv, 2, {{"--seconds", 1}});
+  const EngineArguments args(argc, argv, 2, {{"--seconds", 1}});
   const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
   LoadBenchWeights();
   Totals totals;

@@ -37,12 +37,13 @@ void PrintResult(const DuelResult& r, const std::string& first, const std::strin
 }  // namespace
 
 int RunDuel(int argc, char** argv) {
-  const Arguments args(argc, argv, 2,
+  const EngineArguments args(argc, argv, 2,
                        {{"--first", 1},
                         {"--second", 1},
                         {"--games", 1},
                         {"--seed", 1},
                         {"--weights", 1},
+                        {"--zero-weights", 0},
                         {"--pubeval", 1},
                         {"--quiet", 0}});
   const std::string first = args.Value("--first", "net");

@@ -70,8 +70,9 @@ int EngineProcess::Finish(double seconds) {
   return Status(*process_);
 }
 
-EngineRun RunEngine(const std::string& args) {
+EngineRun RunEngine(const std::string& args, const std::string& dir) {
   QProcess process;
+  if (!dir.empty()) process.setWorkingDirectory(QString::fromStdString(dir));
   process.start(QStringLiteral(MORVIK_ENGINE),
                 QString::fromStdString(args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
   process.closeWriteChannel();

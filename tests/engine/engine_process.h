@@ -38,5 +38,6 @@ struct EngineRun {
   std::string err;
 };
 
-// Runs the engine once with the blank-separated arguments, its input closed.
-EngineRun RunEngine(const std::string& args);
+// Runs the engine once with the blank-separated arguments, in the directory
+// `dir` when one is given, with nothing on its standard input.
+EngineRun RunEngine(const std::string& args, const std::string& dir = "");

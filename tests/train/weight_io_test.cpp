@@ -12,6 +12,7 @@
 #include "headless/dice_stream.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "tests/support/temp_path.h"
 #include "train/trainer.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST(WeightFileValues, LinesEndWithCarriageReturnAndLineFeed) {
 TEST(TrainerWeightFile, GameReadsTheTrainedNetwork) {
   static PackedNet trained;
   RandomWeights(trained, 3, 0.5);
-  const std::string path = ::testing::TempDir() + "/trained.pc";
+  const std::string path = UniqueTempPath("trained.pc");
   ASSERT_TRUE(SaveWeightFile(trained, path));
 
   NetGain = 0.5f;
@@ -84,7 +85,7 @@ TEST(TrainerWeightFile, GameReadsTheTrainedNetwork) {
 }
 
 TEST(TrainerWeightFile, ShortFileIsRefused) {
-  const std::string path = ::testing::TempDir() + "/short.pc";
+  const std::string path = UniqueTempPath("short.pc");
   std::FILE* file = std::fopen(path.c_str(), "wb");
   std::fputs("0.5\r\n0.25\r\n", file);
   std::fclose(file);
