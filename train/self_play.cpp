@@ -1,5 +1,6 @@
 #include "train/self_play.h"
 
+#include <cstring>
 #include <utility>
 
 #include "rules/primitives.h"
@@ -9,15 +10,14 @@
 namespace {
 constexpr int kMaxTurns = 5000;  // a safety net; real games end far sooner
 
+// A hash of the 52 row counts, eight at a time.
 uint64_t PositionKey(const RowCounts& counts) {
+  uint64_t words[7] = {};
+  std::memcpy(words, &counts, sizeof counts);
   uint64_t h = 0x84222325CBF29CE4ull;
-  for (int side = 0; side < 2; ++side) {
-    for (int r = 0; r < kRows; ++r) {
-      h ^= static_cast<uint64_t>(counts.rows[side][r]) +
-           0x9E3779B97F4A7C15ull * (1 + r + side * kRows);
-      h *= 0xBF58476D1CE4E5B9ull;
-      h ^= h >> 29;
-    }
+  for (const uint64_t w : words) {
+    h = (h ^ w) * 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 29;
   }
   return h;
 }
