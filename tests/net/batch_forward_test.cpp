@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "rules/move_list.h"
 #include "tests/support/positions.h"
 
 namespace {
@@ -121,6 +123,35 @@ TEST(ForwardBatch, NonFiniteSumsGiveTheSingleEvaluationsValues) {
     for (int b = 0; b < 4; ++b) {
       EXPECT_EQ(Bits(out[b]), Bits(Forward(gPackedNet, inputs[static_cast<size_t>(b)], trace)))
           << NetPathName(path) << " lane " << b;
+    }
+  }
+}
+
+// The inputs of a candidate's position taken from row counts, without playing
+// it, are those of the position the move really leads to.
+TEST(ForwardBatch, InputsFromCountsEqualThoseOfThePlayedMove) {
+  std::mt19937 rng(43);
+  auto list = std::make_unique<MoveList>();
+  for (const SignedBoard& board : RandomPlayPositions(rng, 150)) {
+    BoardPosition p;
+    BuildBoardPosition(board, p);
+    RowCounts rows;
+    CountRows(p.own, p.opponent, rows);
+    for (int d1 = 1; d1 <= 6; ++d1) {
+      for (int d2 = 1; d2 <= d1; ++d2) {
+        EnumerateMoves(p.own, p.opponent, d1, d2, *list);
+        for (int e = 0; e < list->count; ++e) {
+          RowCounts after;
+          CountsAfter(rows, (*list)[e], after);
+          ActiveInputs fromCounts, played;
+          CollectActive(after, fromCounts);
+          ApplyEntry(p.own, p.opponent, (*list)[e]);
+          CollectActive(p.own, p.opponent, played);
+          UndoEntry(p.own, p.opponent, (*list)[e]);
+          ASSERT_EQ(fromCounts.count, played.count);
+          for (int a = 0; a < played.count; ++a) ASSERT_EQ(fromCounts.index[a], played.index[a]);
+        }
+      }
     }
   }
 }
