@@ -10,9 +10,9 @@ namespace {
 // Every option of every command, to tell an option given to the wrong command
 // from a word that is no option at all.
 const std::vector<std::string> kAllOptions = {
-    "--board",     "--position-id", "--dice",  "--side",  "--weights", "--zero-weights",
-    "--lookahead", "--seconds",     "--first", "--second", "--games",  "--seed",
-    "--pubeval",   "--quiet"};
+    "--board",        "--position-id", "--dice",    "--side",  "--weights",
+    "--zero-weights", "--lookahead",   "--seconds", "--first", "--second",
+    "--games",        "--seed",        "--pubeval", "--quiet", "--path"};
 }  // namespace
 
 EngineArguments::EngineArguments(int argc, char** argv, int first,

@@ -22,7 +22,7 @@ const Command kCommands[] = {
      "[--lookahead]"},
     {"reply", RunReply,
      "reply (--board B | --position-id ID) --dice I J [--weights F | --zero-weights]"},
-    {"bench", RunBench, "bench [--seconds S]"},
+    {"bench", RunBench, "bench [--seconds S] [--weights F] [--path sse2|avx2|avx512]"},
     {"duel", RunDuel,
      "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
      "[--pubeval DIR]\n"

@@ -5,22 +5,13 @@
 #include "net/net_exp.h"
 #include "net/net_simd.h"
 #include "net/weight_order.h"
+#include "rules/primitives.h"
 
 float Sigmoid(float gain, float sum) {
   return NetSigmoid(gain, sum);
 }
 
 namespace {
-// Slots are contiguous from slot 1, so a row's active inputs are its first
-// `count` entries.
-void CollectSide(const SideBoard& side, int base, ActiveInputs& active) {
-  for (int r = 0; r < kRows; ++r) {
-    for (int s = 1; s <= kCheckersPerSide && side.Slot(r, s) != 0; ++s) {
-      active.index[active.count++] = base + r * 15 + s - 1;
-    }
-  }
-}
-
 #define MORVIK_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
 
 // The first hidden layer: one single-precision addition per active input, in
@@ -68,10 +59,57 @@ MORVIK_VECTOR_CLONES void Layer2(const PackedNet& net, const float* in, float* o
 }
 }  // namespace
 
+void CountRows(const SideBoard& first, const SideBoard& second, RowCounts& counts) {
+  for (int r = 0; r < kRows; ++r) {
+    counts.rows[0][r] = static_cast<int8_t>(CountCheckers(first, r));
+    counts.rows[1][r] = static_cast<int8_t>(CountCheckers(second, r));
+  }
+}
+
+void CountsAfter(const RowCounts& start, const MoveEntry& entry, RowCounts& after) {
+  after = start;
+  for (const CheckerMove& m : entry.slot) {
+    if (m.from == kEndMarker) break;
+    --after.rows[0][m.from];
+    ++after.rows[0][m.to];
+    if (m.hit == kHit) {
+      --after.rows[1][25 - m.to];
+      ++after.rows[1][kBarRow];
+    }
+  }
+}
+
+namespace {
+// 0, 1, 2, ...: a row's input numbers are a run of this table.
+struct InputNumbers {
+  int n[kInputs + 8];
+  constexpr InputNumbers() : n() {
+    for (int i = 0; i < kInputs + 8; ++i) n[i] = i;
+  }
+};
+constexpr InputNumbers kInputNumbers;
+}  // namespace
+
+// Every row writes the numbers of its first eight slots whatever its count,
+// without a branch, and moves on by its count; the few longer rows add the rest.
+void CollectActive(const RowCounts& counts, ActiveInputs& active) {
+  int n = 0;
+  for (int side = 0; side < 2; ++side) {
+    for (int r = 0; r < kRows; ++r) {
+      const int first = side * 390 + r * 15;
+      const int c = counts.rows[side][r];
+      std::memcpy(&active.index[n], &kInputNumbers.n[first], 8 * sizeof(int));
+      if (c > 8) std::memcpy(&active.index[n + 8], &kInputNumbers.n[first + 8], 7 * sizeof(int));
+      n += c;
+    }
+  }
+  active.count = n;
+}
+
 void CollectActive(const SideBoard& first, const SideBoard& second, ActiveInputs& active) {
-  active.count = 0;
-  CollectSide(first, 0, active);
-  CollectSide(second, 390, active);
+  RowCounts counts;
+  CountRows(first, second, counts);
+  CollectActive(counts, active);
 }
 
 float Forward(const PackedNet& net, const ActiveInputs& active, NetTrace& trace) {

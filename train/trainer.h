@@ -10,7 +10,7 @@
 
 #include "headless/baseline.h"
 #include "net/packed_net.h"
-#include "train/self_play.h"
+#include "headless/self_play.h"
 
 struct TrainOptions {
   int64_t games = 1000000;  // train until this many games are done

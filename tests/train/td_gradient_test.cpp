@@ -9,7 +9,7 @@
 
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
-#include "train/td_step.h"
+#include "headless/td_step.h"
 #include "train/trainer.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "train/td_step.h"
+#include "headless/td_step.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "rules/primitives.h"
-#include "train/self_play.h"
+#include "headless/self_play.h"
 #include "train/trainer.h"
 
 namespace {

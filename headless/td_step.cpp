@@ -1,4 +1,4 @@
-#include "train/td_step.h"
+#include "headless/td_step.h"
 
 float TdStep(PackedNet& net, const ActiveInputs& active, float target, float alpha) {
   NetTrace t;

@@ -1,5 +1,6 @@
 // Self-play games of the network, greedy by its value, with a TD(0) step
-// after every move; and games of the network against the baseline.
+// after every move; and games of the network against the baseline. The
+// trainer plays them, and the engine's bench times them.
 #pragma once
 
 #include <cstdint>
@@ -7,20 +8,20 @@
 #include "headless/baseline.h"
 #include "headless/dice_stream.h"
 #include "net/packed_net.h"
+#include "player/position_key.h"
+#include "player/scoring.h"
 #include "rules/move_list.h"
 
-// Scratch storage of one playing thread (about 2.5 MB: allocate once).
+// Scratch storage of one playing thread (about 6 MB: allocate once).
 struct PlayWorkspace {
   MoveList list;
   ActiveInputs candidate;
   ActiveInputs after[2];
-  // Values of the positions already met during one move: different orders of
-  // the same checker moves often reach the same position.
-  static constexpr int kSeen = 8192;
-  uint64_t seenKey[kSeen];
-  float seenValue[kSeen];
-  uint32_t seenStamp[kSeen] = {};
-  uint32_t stamp = 0;
+  // The values of the candidates, and of the positions already met during one
+  // move: different orders of the same checker moves often reach one position.
+  float scores[MoveList::kCapacity];
+  ScoreTable known;
+  PendingBatch batch;
 };
 
 // Plays the first entry with the strictly highest network value for the
