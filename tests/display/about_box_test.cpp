@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "display/Unit3.h"
+#include "display/application_title.h"
 #include "tests/support/qtest_registry.h"
 
 class AboutBoxTest : public QObject {
@@ -11,7 +12,7 @@ class AboutBoxTest : public QObject {
 
  private Q_SLOTS:
   void titleLabelShowsTheApplicationTitle() {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Morvik - Ver. 1.10 Beta"));
+    SetApplicationTitle(QStringLiteral("Morvik - Ver. 1.10 Beta"));
     TAboutBox box(nullptr);
     QCOMPARE(box.Label3->text(), QString("Morvik - Ver. 1.10 Beta"));
     QVERIFY(box.Label3->font().underline());
