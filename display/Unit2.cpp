@@ -1,12 +1,18 @@
 #include "display/Unit2.h"
 
+#include "display/contrast.h"
+#include "display/fonts.h"
+
 namespace {
 constexpr uint32_t kMaroon = 0x000080;
 constexpr uint32_t kButtonFace = 0xC0C0C0;  // the classic silver
-}
+}  // namespace
 
 TForm2::TForm2(QWidget* owner, ColourSettingsHost& host, ColourChooser& chooser)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // A title bar with the close box alone: a window that names none of the
+    // title-bar buttons is given all of them by X11 window managers.
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
       host_(host),
       chooser_(chooser) {
   setObjectName(QStringLiteral("Form2"));
@@ -37,6 +43,7 @@ TForm2::TForm2(QWidget* owner, ColourSettingsHost& host, ColourChooser& chooser)
   Button7 = AddButton("Button7", "Restore defaults", {24, 241, 145, 33}, &TForm2::Button7Click);
   ok = AddButton("ok", "Ok", {168, 312, 73, 25}, &TForm2::okClick);
   cancel = AddButton("cancel", "Cancel", {248, 312, 65, 25}, &TForm2::cancelClick);
+  ok->setDefault(true);
 
   TakeSnapshot();
   show();
@@ -47,8 +54,10 @@ QPushButton* TForm2::AddButton(const char* name, const char* caption, QRect geom
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
   button->setObjectName(QString::fromUtf8(name));
   button->setGeometry(geometry);
-  button->setAutoDefault(false);
+  // Return and Enter press the focused button, else the default one (Ok).
+  button->setAutoDefault(true);
   connect(button, &QPushButton::clicked, this, handler);
+  FitButtonText(button, {button->text()});
   return button;
 }
 
@@ -58,6 +67,8 @@ void TForm2::TakeSnapshot() {
   saved_ = {now.ownPieces, now.opponentPieces, now.oddPoints, now.evenPoints, now.boardBackground};
   QPalette text = Button1->palette();
   text.setColor(QPalette::ButtonText, Qt::white);
+  // White cannot be read on the silver face: the face is darkened until it can.
+  text.setColor(QPalette::Button, LegibleFace(Qt::white, text.color(QPalette::Button)));
   Button1->setPalette(text);
 }
 
@@ -105,4 +116,9 @@ void TForm2::cancelClick() {
   colours.boardBackground = saved_.boardBackground;
   Redraw();
   hide();
+}
+
+// Escape and the close box give up the changes as Cancel does.
+void TForm2::reject() {
+  cancelClick();
 }

@@ -43,6 +43,9 @@ class TForm2 : public QDialog {
   void okClick();
   void cancelClick();
 
+ protected:
+  void reject() override;
+
  private:
   // The colours as they were when the dialog opened, in the dialog's order.
   struct Snapshot {

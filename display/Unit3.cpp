@@ -3,10 +3,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "display/application_title.h"
 #include "display/board_colours.h"
+#include "display/fonts.h"
 
 // The picture lives in the display library's resources.
-static void InitDisplayResources() { Q_INIT_RESOURCE(display); }
+static void InitDisplayResources() {
+  Q_INIT_RESOURCE(display);
+}
 
 namespace {
 
@@ -66,6 +70,7 @@ TAboutBox::TAboutBox(QWidget* owner)
                     QStringLiteral("Please report any bug, with a detailed description of the "
                                    "error, to: bugs@morvik.invalid"),
                     {208, 208, 175, 52}, kLime);
+  for (QLabel* label : {Label1, Label4, Label2}) FitLabelText(label);
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -95,7 +100,8 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, QRect geometr
 
 // The title label carries the application title, never its design placeholder.
 void TAboutBox::FormCreate() {
-  Label3->setText(QGuiApplication::applicationDisplayName());
+  Label3->setText(ApplicationTitle());
+  FitLabelText(Label3);
 }
 
 void TAboutBox::OKButtonClick() {

@@ -7,10 +7,22 @@ namespace {
 constexpr int kCheckerSize = 46;
 constexpr int kStackStep = 12;
 
-QImage NewHalf() {
-  QImage image(kHalfWidth, kHalfHeight, QImage::Format_RGB32);
-  image.fill(Qt::black);
+// An image of `width` x `height` logical pixels with `ratio` device pixels
+// to each: drawn in logical coordinates, shown at its logical size.
+QImage NewImage(int width, int height, qreal ratio, const QColor& colour) {
+  QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(colour);
   return image;
+}
+
+QImage NewHalf(qreal ratio) {
+  return NewImage(kHalfWidth, kHalfHeight, ratio, Qt::black);
+}
+
+bool Fits(const QImage& image, qreal ratio) {
+  return image.devicePixelRatio() == ratio &&
+         image.size() == QSize(qRound(kHalfWidth * ratio), qRound(kHalfHeight * ratio));
 }
 
 // Where a point sits: its half, its column and the edge its checkers stack from.
@@ -69,15 +81,25 @@ QFont CountFont() {
 
 BoardDrawing::BoardDrawing(const BoardColours& colours)
     : colours_(colours),
-      left_(NewHalf()),
-      right_(NewHalf()),
-      offArea_(kOffAreaWidth, kOffAreaHeight, QImage::Format_RGB32) {
-  offArea_.fill(ToQColor(kSurfaceGray));
+      left_(NewHalf(1.0)),
+      right_(NewHalf(1.0)),
+      offArea_(NewImage(kOffAreaWidth, kOffAreaHeight, 1.0, ToQColor(kSurfaceGray))) {}
+
+void BoardDrawing::SetPixelRatio(qreal ratio) {
+  if (ratio <= 0 || ratio == ratio_) return;
+  ratio_ = ratio;
+  offArea_ = NewImage(kOffAreaWidth, kOffAreaHeight, ratio_, ToQColor(kSurfaceGray));
+  if (drawn_) {
+    DrawPosition(last_);
+  } else {
+    left_ = NewHalf(ratio_);
+    right_ = NewHalf(ratio_);
+  }
 }
 
 void BoardDrawing::DrawBoardBackground() {
-  if (left_.size() != QSize(kHalfWidth, kHalfHeight)) left_ = NewHalf();
-  if (right_.size() != QSize(kHalfWidth, kHalfHeight)) right_ = NewHalf();
+  if (!Fits(left_, ratio_)) left_ = NewHalf(ratio_);
+  if (!Fits(right_, ratio_)) right_ = NewHalf(ratio_);
   QPainter painter(&left_);
   painter.setPen(Qt::black);
   painter.setBrush(ToQColor(colours_.boardBackground));
@@ -92,6 +114,8 @@ void BoardDrawing::DrawBoardBackground() {
 
 void BoardDrawing::DrawPosition(const SignedBoard& board) {
   const SignedBoard values = board;
+  last_ = values;
+  drawn_ = true;
   DrawBoardBackground();
   for (int point = 1; point <= 24; ++point) {
     if (values[point] != 0) DrawPoint(point, values[point]);

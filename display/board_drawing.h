@@ -12,11 +12,13 @@
 
 inline constexpr int kHalfWidth = 300;
 inline constexpr int kHalfHeight = 500;
-// The part of the window surface that holds the borne-off stacks.
+// The part of the window surface that holds the borne-off stacks, (700, 29)
+// to (801, 531), with a margin of the surface's gray that makes its size a
+// whole number of device pixels at pixel ratios 1.25, 1.5, 2 and 3.
 inline constexpr int kOffAreaLeft = 700;
 inline constexpr int kOffAreaTop = 29;
-inline constexpr int kOffAreaWidth = 101;
-inline constexpr int kOffAreaHeight = 502;
+inline constexpr int kOffAreaWidth = 104;
+inline constexpr int kOffAreaHeight = 504;
 inline constexpr uint32_t kSurfaceGray = 0x808080;
 
 // Corners as the drawing calls give them: right and bottom are exclusive.
@@ -25,6 +27,12 @@ QRect CornerRect(int left, int top, int right, int bottom);
 class BoardDrawing {
  public:
   explicit BoardDrawing(const BoardColours& colours);
+
+  // Device pixels per logical pixel of the screen the board is shown on
+  // (1 at start). The images keep their logical size and layout and gain
+  // device pixels; the last position drawn is drawn again.
+  void SetPixelRatio(qreal ratio);
+  qreal PixelRatio() const { return ratio_; }
 
   void DrawBoardBackground();
   // Repaints both halves and the borne-off stacks from the board, then shows them.
@@ -45,6 +53,9 @@ class BoardDrawing {
   void DrawBorneOff(const SignedBoard& board);
 
   const BoardColours& colours_;
+  qreal ratio_ = 1.0;
+  SignedBoard last_;
+  bool drawn_ = false;
   QImage left_;
   QImage right_;
   QImage offArea_;

@@ -10,6 +10,7 @@ BoardGrid::BoardGrid(QWidget* parent, const QImage& half) : QWidget(parent), hal
 }
 
 void BoardGrid::paintEvent(QPaintEvent*) {
+  if (half_.devicePixelRatio() != devicePixelRatio()) Q_EMIT pixelRatioChanged(devicePixelRatio());
   QPainter painter(this);
   painter.drawImage(0, 0, half_);
 }

@@ -1,5 +1,6 @@
 // A board half as the user clicks it: 6 columns x 2 rows of 50 x 250 pixel
-// cells that draw nothing themselves and show the image of their half.
+// cells that draw nothing themselves and show the image of their half, drawn
+// for the pixel ratio of the screen.
 #pragma once
 
 #include <QImage>
@@ -21,6 +22,8 @@ class BoardGrid : public QWidget {
  Q_SIGNALS:
   // A click or a double click on a cell; a double click counts as a second click.
   void cellClicked(int column, int row);
+  // The grid is painted on a screen whose pixel ratio its image was not drawn for.
+  void pixelRatioChanged(qreal ratio);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

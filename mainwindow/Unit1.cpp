@@ -1,10 +1,14 @@
 #include "mainwindow/Unit1.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
+#include "display/application_title.h"
+#include "display/fonts.h"
+#include "mainwindow/game_texts.h"
 #include "net/network.h"
 #include "net/weight_file.h"
 
@@ -51,17 +55,28 @@ QComboBox* NewHistoryList(QWidget* parent, const char* name, QRect geometry) {
   return list;
 }
 
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
-Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice) : dialogs_(dialogs), drawing_(colours_) {
+WeightPlaces ProgramWeightPlaces() {
+  return ProgramWeightPlaces(QCoreApplication::applicationDirPath().toStdString());
+}
+
+Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice, const WeightPlaces& weights)
+    : dialogs_(dialogs), drawing_(colours_) {
   setObjectName(QStringLiteral("form1"));
-  setWindowTitle(QGuiApplication::applicationDisplayName());
+  setWindowTitle(ApplicationTitle());
   setFont(PixelFont("MS Sans Serif", 12));
   drawing_.SetShowHandler([this] {
     Surface->update();
     DrawGrid1->update();
     DrawGrid2->update();
   });
+  // The board images are drawn for the screen's pixel ratio.
+  drawing_.SetPixelRatio(devicePixelRatio());
   CreateControls();
   CreateMenus();
   model_ = std::make_unique<GameModel>(dice, static_cast<GameDialogs&>(*this),
@@ -70,7 +85,8 @@ Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice) : dialogs_(dialogs), dr
   Mirror();
   NetGain = 0.5f;
   InitNetLayout();
-  LoadWeights();
+  const WeightsLoaded loaded = LoadGameWeights(weights);
+  if (!loaded.problem.empty()) dialogs_.Inform(loaded.problem);
   dialogs_.ShowAbout(this);
 }
 
@@ -100,6 +116,11 @@ void Tform1::CreateControls() {
   connect(Okknap, &QPushButton::clicked, this, [this] { Run([this] { model_->OkknapClick(); }); });
   connect(undoknap, &QPushButton::clicked, this,
           [this] { Run([this] { model_->undoknapClick(); }); });
+  FitButtonText(diceknap, {FromView(texts::kStartGame), FromView(texts::kRollDice)});
+  FitButtonText(Okknap, {FromView(texts::kOk)});
+  FitButtonText(undoknap, {FromView(texts::kUndo)});
+  // Return and Enter press the focused button, as Space does.
+  for (QPushButton* button : {diceknap, Okknap, undoknap}) button->installEventFilter(this);
 
   DrawGrid1 = new BoardGrid(Surface, drawing_.Left());
   DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
@@ -107,7 +128,13 @@ void Tform1::CreateControls() {
   DrawGrid2 = new BoardGrid(Surface, drawing_.Right());
   DrawGrid2->setObjectName(QStringLiteral("DrawGrid2"));
   DrawGrid2->setGeometry(350, 30, kHalfWidth, kHalfHeight);
-  for (BoardGrid* grid : {DrawGrid1, DrawGrid2}) SetBackground(grid, kBoardGreen);
+  for (BoardGrid* grid : {DrawGrid1, DrawGrid2}) {
+    SetBackground(grid, kBoardGreen);
+    // Moved to a screen of another pixel ratio: the board is drawn again for it.
+    connect(
+        grid, &BoardGrid::pixelRatioChanged, this,
+        [this](qreal ratio) { drawing_.SetPixelRatio(ratio); }, Qt::QueuedConnection);
+  }
   connect(DrawGrid1, &BoardGrid::cellClicked, this,
           [this](int c, int r) { Run([=, this] { model_->DrawGrid1Click(c, r); }); });
   connect(DrawGrid2, &BoardGrid::cellClicked, this,
@@ -129,8 +156,36 @@ void Tform1::CreateControls() {
 }
 
 bool Tform1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ToolTip) return true;
+  if (event->type() == QEvent::ToolTip &&
+      (watched == ComboBox1 || watched == ComboBox1->lineEdit())) {
+    return true;
+  }
+  if (event->type() == QEvent::ShortcutOverride && IsMenuShortcut(static_cast<QKeyEvent*>(event))) {
+    // The history list's edit field would take Ctrl+X, Ctrl+C, ... as
+    // editing keys: left unclaimed, they reach the menus.
+    event->ignore();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      if (button->isEnabled()) button->click();
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool Tform1::IsMenuShortcut(const QKeyEvent* key) const {
+  const QKeySequence pressed(key->keyCombination());
+  for (const QAction* item : findChildren<QAction*>()) {
+    if (!item->shortcut().isEmpty() &&
+        item->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void Tform1::ApplyHints(bool shown) {

@@ -17,7 +17,13 @@
 #include "mainwindow/dice_label.h"
 #include "mainwindow/form_surface.h"
 #include "mainwindow/game_model.h"
+#include "mainwindow/weight_places.h"
 #include "mainwindow/window_dialogs.h"
+
+class QKeyEvent;
+
+// The working directory and the installed folder beside this executable.
+WeightPlaces ProgramWeightPlaces();
 
 class Tform1 : public QMainWindow,
                private GameView,
@@ -27,8 +33,10 @@ class Tform1 : public QMainWindow,
 
  public:
   // FormCreate: colours, caption, board images, the starting position, the
-  // network and its weights from "gammon.pc", then the About box.
-  Tform1(WindowDialogs& dialogs, DiceSource& dice);
+  // network and its weights from "gammon.pc" (a message when no complete
+  // file is found), then the About box.
+  Tform1(WindowDialogs& dialogs, DiceSource& dice,
+         const WeightPlaces& weights = ProgramWeightPlaces());
   ~Tform1() override;
 
   GameModel& Model() { return *model_; }
@@ -96,6 +104,7 @@ class Tform1 : public QMainWindow,
   void Mirror();
   void MirrorLabel(const LabelState& label);
   void ApplyHints(bool shown);
+  bool IsMenuShortcut(const QKeyEvent* key) const;
 
   WindowDialogs& dialogs_;
   BoardColours colours_;

@@ -1,7 +1,6 @@
 #include "mainwindow/program.h"
 
-#include <QGuiApplication>
-
+#include "display/application_title.h"
 #include "display/fonts.h"
 
 const std::string_view kReleaseNotice =
@@ -21,11 +20,12 @@ const std::string_view kReleaseNotice =
     "entry-possibility). This has been encountered by adding a history-list of all previous "
     "dice-rolls and moves, so that the game can be followed anyway.";
 
-std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice) {
-  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice,
+                                     const WeightPlaces& weights) {
+  SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   InstallFontSubstitutes();
   dialogs.Inform(kReleaseNotice);
-  auto form = std::make_unique<Tform1>(dialogs, dice);
+  auto form = std::make_unique<Tform1>(dialogs, dice, weights);
   form->showMaximized();
   return form;
 }

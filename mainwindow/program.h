@@ -10,4 +10,5 @@
 inline constexpr char kApplicationTitle[] = "Morvik - Ver. 1.10 Beta";
 extern const std::string_view kReleaseNotice;
 
-std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice);
+std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice,
+                                     const WeightPlaces& weights = ProgramWeightPlaces());

@@ -3,10 +3,17 @@
 // script.
 #pragma once
 
+#include <QString>
+
 #include "display/colour_chooser.h"
 #include "mainwindow/game_dialogs.h"
 
 class QWidget;
+
+// The text as a message box shows it: no line break inside a hyphenated word
+// ("Player-1", "(1-2-3)"), at an acute accent ("can´t") or between a
+// score and its bracket ("5 (1-2-0)"). The joins are invisible.
+QString KeepRunsTogether(const QString& text);
 
 class WindowDialogs : public GameDialogs, public ColourChooser {
  public:
@@ -14,7 +21,8 @@ class WindowDialogs : public GameDialogs, public ColourChooser {
   virtual void ShowAbout(QWidget* owner) = 0;
 };
 
-// Plain and confirmation message boxes over the main window.
+// Plain and confirmation message boxes over the main window, captioned with
+// the application title; Return presses OK, or Yes.
 class MessageBoxDialogs : public WindowDialogs {
  public:
   void SetParent(QWidget* parent) { parent_ = parent; }

@@ -4,13 +4,14 @@
 #include <QTimer>
 
 #include "display/Unit3.h"
+#include "display/application_title.h"
 
 class AboutBoxTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void titleLabelShowsTheApplicationTitle() {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Morvik - Ver. 1.10 Beta"));
+    SetApplicationTitle(QStringLiteral("Morvik - Ver. 1.10 Beta"));
     TAboutBox box(nullptr);
     QCOMPARE(box.Label3->text(), QString("Morvik - Ver. 1.10 Beta"));
     QVERIFY(box.Label3->font().underline());

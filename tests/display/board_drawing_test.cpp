@@ -47,6 +47,23 @@ QColor Off(const BoardDrawing& drawing, int x, int y) {
 
 }  // namespace
 
+// Whether the image has detail finer than `ratio` device pixels: some block
+// of ratio x ratio pixels that is not of one colour. A picture enlarged pixel
+// by pixel has none.
+bool HasFinerDetail(const QImage& image, int ratio) {
+  for (int y = 0; y + ratio <= image.height(); y += ratio) {
+    for (int x = 0; x + ratio <= image.width(); x += ratio) {
+      const QRgb first = image.pixel(x, y);
+      for (int dy = 0; dy < ratio; ++dy) {
+        for (int dx = 0; dx < ratio; ++dx) {
+          if (image.pixel(x + dx, y + dy) != first) return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
 class BoardDrawingTest : public QObject {
   Q_OBJECT
 
@@ -170,6 +187,77 @@ class BoardDrawingTest : public QObject {
     QCOMPARE(drawing.Right().pixelColor(Checker(0, true, 1)), QColor(255, 255, 0));
     QCOMPARE(drawing.Left().pixelColor(25, 250), kBlack);
     QCOMPARE(drawing.Left().pixelColor(125, 100), kRed);  // odd points unchanged
+  }
+
+  // On a scaled screen the images gain device pixels and keep their logical
+  // size and layout.
+  void drawnAtThePixelRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
+      QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+  }
+
+  void drawnAtThePixelRatio() {
+    QFETCH(qreal, ratio);
+    BoardDrawing plain(colours_);
+    plain.DrawPosition(StartingPosition());
+    BoardDrawing scaled(colours_);
+    scaled.SetPixelRatio(ratio);
+    scaled.DrawPosition(StartingPosition());
+    for (const QImage* half : {&scaled.Left(), &scaled.Right(), &scaled.OffArea()}) {
+      QCOMPARE(half->devicePixelRatio(), ratio);
+    }
+    QCOMPARE(scaled.Left().size(), QSize(qRound(300 * ratio), qRound(500 * ratio)));
+    QCOMPARE(scaled.Left().deviceIndependentSize(), QSizeF(300, 500));
+    QCOMPARE(scaled.OffArea().deviceIndependentSize(), QSizeF(kOffAreaWidth, kOffAreaHeight));
+    // Checkers, triangles and background at the same logical places.
+    const QPoint probes[] = {Checker(5, false, 2),
+                             Checker(0, false, 5),
+                             Checker(4, true, 3),
+                             {75, 100},
+                             {125, 100},
+                             {25, 250},
+                             {5, 150},
+                             {275, 400}};
+    for (const QPoint& at : probes) {
+      const QPoint device(qRound((at.x() + 0.5) * ratio), qRound((at.y() + 0.5) * ratio));
+      QCOMPARE(scaled.Left().pixelColor(device), plain.Left().pixelColor(at));
+      QCOMPARE(scaled.Right().pixelColor(device), plain.Right().pixelColor(at));
+    }
+    QCOMPARE(scaled.OffArea().pixelColor(qRound(23 * ratio), qRound(5 * ratio)), kGray);
+  }
+
+  // At ratio 2 the board is the same drawing made at double size: crisper
+  // than the plain one enlarged, which it matches wherever that is flat.
+  void ratioTwoIsDrawnNotEnlarged() {
+    BoardDrawing plain(colours_);
+    plain.DrawPosition(Board({{6, 7}, {19, -7}, {0, -2}}));
+    BoardDrawing scaled(colours_);
+    scaled.SetPixelRatio(2);
+    scaled.DrawPosition(Board({{6, 7}, {19, -7}, {0, -2}}));
+    for (const QImage* half : {&scaled.Left(), &scaled.Right()}) {
+      QVERIFY(HasFinerDetail(half->convertToFormat(QImage::Format_RGB32), 2));
+    }
+    const QImage enlarged = plain.Right().scaled(600, 1000);
+    QVERIFY(!HasFinerDetail(enlarged, 2));
+    int differing = 0;
+    for (int y = 0; y < 1000; y += 2) {
+      for (int x = 0; x < 600; x += 2)
+        differing += scaled.Right().pixel(x, y) != enlarged.pixel(x, y);
+    }
+    QVERIFY(differing > 0);
+    QVERIFY(differing < 600 * 1000 / 4 / 20);  // only along edges and in the numbers
+  }
+
+  // A new ratio draws the last position again.
+  void newRatioRedrawsTheLastPosition() {
+    BoardDrawing drawing(colours_);
+    int shown = 0;
+    drawing.SetShowHandler([&] { ++shown; });
+    drawing.DrawPosition(Board({{6, 2}}));
+    drawing.SetPixelRatio(1.5);
+    QCOMPARE(shown, 2);
+    QCOMPARE(drawing.Right().pixelColor(qRound(25 * 1.5), qRound(477 * 1.5)), kRed);
   }
 };
 

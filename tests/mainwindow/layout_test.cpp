@@ -2,6 +2,7 @@
 // caption, hint and state, the fonts and colours, the tab order and the menus.
 #include <QMenuBar>
 
+#include "display/fonts.h"
 #include "tests/mainwindow/window_fixture.h"
 
 namespace {
@@ -98,6 +99,20 @@ class LayoutTest : public QObject {
       QCOMPARE(list->maxVisibleItems(), 10);
     }
     QCOMPARE(f.ComboBox1->count(), 1);
+  }
+
+  // Each caption a button can show fits it in the font actually used.
+  void captionsFitTheirButtons() {
+    Tform1& f = *w_.form;
+    const std::pair<QPushButton*, QString> captions[] = {{f.diceknap, "&Start game"},
+                                                         {f.diceknap, "&Roll Dice"},
+                                                         {f.Okknap, "&Ok...?"},
+                                                         {f.undoknap, "&Undo"}};
+    for (const auto& [button, caption] : captions) {
+      const QSize text = QFontMetrics(button->font()).size(Qt::TextShowMnemonic, caption);
+      const QSize area = ButtonTextArea(button);
+      QVERIFY2(text.width() <= area.width() && text.height() <= area.height(), qPrintable(caption));
+    }
   }
 
   void tabOrder() {

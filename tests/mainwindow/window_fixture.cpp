@@ -1,6 +1,6 @@
 #include "tests/mainwindow/window_fixture.h"
 
-#include <QGuiApplication>
+#include "display/application_title.h"
 
 void AnsweringDialogs::Inform(std::string_view text) {
   events.push_back("inform: " + std::string(text));
@@ -38,7 +38,7 @@ double TestDice::Next() {
 }
 
 void WindowFixture::Open() {
-  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+  SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   form = std::make_unique<Tform1>(dialogs, dice);
   dialogs.events.clear();  // the About box of the start
   form->show();
