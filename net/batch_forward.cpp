@@ -102,6 +102,18 @@ const char* NetPathName(NetPath path) {
   return "sse2";
 }
 
+float ForwardOnPath(const PackedNet& net, const ActiveInputs& active, NetTrace& trace) {
+  switch (gPath) {
+    case NetPath::kAvx512:
+      return avx512::ForwardOne<8>(net, active, trace);
+    case NetPath::kAvx2:
+      return avx2::ForwardOne<4>(net, active, trace);
+    case NetPath::kSse2:
+      break;
+  }
+  return sse2::ForwardOne<2>(net, active, trace);
+}
+
 void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n, float* values) {
   switch (gPath) {
     case NetPath::kAvx512:

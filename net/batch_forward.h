@@ -21,5 +21,8 @@ NetPath ActiveNetPath();
 void ForceNetPath(NetPath path);
 const char* NetPathName(NetPath path);
 
+// One position on the active path: what Forward computes.
+float ForwardOnPath(const PackedNet& net, const ActiveInputs& active, NetTrace& trace);
+
 // values[b] = the network's output for inputs[b], b < n, 1 <= n <= kBatchSize.
 void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n, float* values);
