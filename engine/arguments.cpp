@@ -5,6 +5,8 @@
 #include "engine/position_input.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "rules/game_result.h"
+#include "rules/primitives.h"
 
 namespace {
 // Every option of every command, to tell an option given to the wrong command
@@ -91,17 +93,14 @@ void LoadEngineWeights(const Arguments& args) {
 }
 
 void CheckGameGoesOn(const SignedBoard& board) {
-  int human = 0;
-  int computer = 0;
-  for (int i = 0; i <= 25; ++i) {
-    if (board[i] > 0) human += board[i];
-    if (board[i] < 0) computer -= board[i];
-  }
-  if (human == 0 && computer == 0)
+  BoardPosition position;
+  BuildBoardPosition(board, position);
+  const bool human = AllBorneOff(position.opponent);
+  const bool computer = AllBorneOff(position.own);
+  if (human && computer)
     throw UsageError("the game is over: both sides have borne off all 15 checkers");
-  if (human == 0) throw UsageError("the game is over: the human has borne off all 15 checkers");
-  if (computer == 0)
-    throw UsageError("the game is over: the computer has borne off all 15 checkers");
+  if (human) throw UsageError("the game is over: the human has borne off all 15 checkers");
+  if (computer) throw UsageError("the game is over: the computer has borne off all 15 checkers");
 }
 
 std::string FormatBoard(const SignedBoard& board) {

@@ -38,14 +38,14 @@ void PrintResult(const DuelResult& r, const std::string& first, const std::strin
 
 int RunDuel(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
-                       {{"--first", 1},
-                        {"--second", 1},
-                        {"--games", 1},
-                        {"--seed", 1},
-                        {"--weights", 1},
-                        {"--zero-weights", 0},
-                        {"--pubeval", 1},
-                        {"--quiet", 0}});
+                             {{"--first", 1},
+                              {"--second", 1},
+                              {"--games", 1},
+                              {"--seed", 1},
+                              {"--weights", 1},
+                              {"--zero-weights", 0},
+                              {"--pubeval", 1},
+                              {"--quiet", 0}});
   const std::string first = args.Value("--first", "net");
   const std::string second = args.Value("--second", "baseline");
   const int games = ParseInt(args.Value("--games", "10000"), 2, 100000000, "--games");

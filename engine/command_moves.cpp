@@ -34,7 +34,7 @@ void PrintEntry(int number, const MoveEntry& entry) {
 
 int RunMoves(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
-                       {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
+                             {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
   const bool human = ParseSideIsHuman(args);
   const SignedBoard board = ParsePosition(args, human);
   int d1 = 0, d2 = 0;

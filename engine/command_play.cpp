@@ -56,12 +56,12 @@ Setup ReadSetup(const Arguments& args, bool humanMoves) {
 
 int RunPlay(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
-                       {{"--board", 1},
-                        {"--position-id", 1},
-                        {"--dice", 2},
-                        {"--weights", 1},
-                        {"--zero-weights", 0},
-                        {"--lookahead", 0}});
+                             {{"--board", 1},
+                              {"--position-id", 1},
+                              {"--dice", 2},
+                              {"--weights", 1},
+                              {"--zero-weights", 0},
+                              {"--lookahead", 0}});
   Setup s = ReadSetup(args, false);
   const auto player = std::make_unique<ComputerPlayer>();
   CollectingSink sink;
@@ -75,11 +75,11 @@ int RunPlay(int argc, char** argv) {
 
 int RunReply(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
-                       {{"--board", 1},
-                        {"--position-id", 1},
-                        {"--dice", 2},
-                        {"--weights", 1},
-                        {"--zero-weights", 0}});
+                             {{"--board", 1},
+                              {"--position-id", 1},
+                              {"--dice", 2},
+                              {"--weights", 1},
+                              {"--zero-weights", 0}});
   Setup s = ReadSetup(args, true);
   const auto player = std::make_unique<ComputerPlayer>();
   const float value = player->PlayBestReply(s.position.opponent, s.position.own, s.d1, s.d2);

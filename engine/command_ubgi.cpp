@@ -11,7 +11,7 @@
 
 int RunUbgi(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
-                       {{"--weights", 1}, {"--zero-weights", 0}, {"--lookahead", 0}});
+                             {{"--weights", 1}, {"--zero-weights", 0}, {"--lookahead", 0}});
   LoadEngineWeights(args);
   std::signal(SIGPIPE, SIG_IGN);  // a closed output ends the loop below instead
   static ComputerPlayer player;   // about 5 MB: never on the stack

@@ -74,6 +74,10 @@ Arguments::Arguments(int argc, char** argv, int first, const std::vector<OptionR
     throw UsageError("unknown option '" + app.remaining().front() + "'");
   for (const auto& [rule, option] : options) {
     if (option->count() == 0) continue;
+    if (rule->values == 0) {  // a flag
+      values_[rule->name];
+      continue;
+    }
     std::vector<std::string> values = ValuesOf(*option);
     if (static_cast<int>(values.size()) != rule->values) {
       throw UsageError("option " + rule->name + " needs " + ValueCount(rule->values) + ", got " +

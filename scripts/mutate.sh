@@ -48,7 +48,7 @@ build() { cmake --build --preset dev -j "${MUTATE_JOBS:-2}" >"$scratch/build.log
 # each (those of the fault's own folder first), which finds most faults in
 # seconds; then, if they all pass, the suite as CTest runs it, the
 # long-running programs last.
-slow='^(ubgi_selfplay|soak|window_monkey_test\..*)$'
+slow='^(ubgi_selfplay|soak|reliability\.window_monkey_test)$'
 programs() {
   local folder=${1%%/*}
   find build/dev/tests -type f -executable -name '*_test' | sort |

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "headless/baseline.h"
-#include "net/packed_net.h"
 #include "headless/self_play.h"
+#include "net/packed_net.h"
 
 struct TrainOptions {
   int64_t games = 1000000;  // train until this many games are done

@@ -10,8 +10,9 @@
 #include <ostream>
 #include <string>
 
-#include "tests/engine/position_ids.h"
 #include "tests/engine/engine_process.h"
+#include "tests/engine/position_ids.h"
+#include "tests/support/temp_path.h"
 
 namespace {
 
@@ -238,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"bench --seconds 601", "--seconds must lie in 0..600, got 601"},
         BadInput{"bench --seconds 99999999999", "--seconds must lie in 0..600, got 99999999999"},
         BadInput{"bench --seconds 1 --seconds 1", "option --seconds given twice"},
-        BadInput{"bench --weights {short}", "option --weights does not apply to bench"},
+        BadInput{"bench --weights {short}", "only 100 of 32,840 weights in {short}"},
         BadInput{"duel --games 3", "--games must be even"},
         BadInput{"duel --games 0", "--games must lie in 2..100000000, got 0"},
         BadInput{"duel --games 2x", "--games is not an integer: '2x'"},

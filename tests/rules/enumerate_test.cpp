@@ -47,7 +47,9 @@ const Case kCases[] = {
      "1/Off 1/Off 1/Off 1/Off "},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class EnumerateTable : public ::testing::TestWithParam<Case> {};
 

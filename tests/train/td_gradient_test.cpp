@@ -7,9 +7,9 @@
 #include <memory>
 #include <random>
 
+#include "headless/td_step.h"
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
-#include "headless/td_step.h"
 #include "train/trainer.h"
 
 namespace {

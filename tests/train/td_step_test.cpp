@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "rules/primitives.h"
 #include "headless/self_play.h"
+#include "rules/primitives.h"
 #include "train/trainer.h"
 
 namespace {
