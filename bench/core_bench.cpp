@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/bench_positions.h"
+#include "net/batch_forward.h"
 #include "net/network.h"
 #include "net/packed_net.h"
 #include "rules/move_list.h"
@@ -48,6 +49,39 @@ void BM_Forward(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Forward);
+
+// A full batch of the contact position's neighbours on each path: state.range(0)
+// is the path (0 baseline, 1 AVX2, 2 AVX-512), skipped when not available.
+void BM_ForwardBatch(benchmark::State& state) {
+  const auto path = static_cast<NetPath>(state.range(0));
+  if (path > BestNetPath()) {
+    state.SkipWithError("path not available on this processor");
+    return;
+  }
+  LoadBenchWeights();
+  ForceNetPath(path);
+  auto list = std::make_unique<MoveList>();
+  BoardPosition p;
+  BuildBoardPosition(BenchPositions()[1].board, p);
+  EnumerateMoves(p.own, p.opponent, 6, 3, *list);
+  ActiveInputs inputs[kBatchSize];
+  const ActiveInputs* batch[kBatchSize];
+  for (int b = 0; b < kBatchSize; ++b) {
+    const MoveEntry& e = (*list)[b % list->count];
+    ApplyEntry(p.own, p.opponent, e);
+    CollectActive(p.own, p.opponent, inputs[b]);
+    UndoEntry(p.own, p.opponent, e);
+    batch[b] = &inputs[b];
+  }
+  float values[kBatchSize];
+  for (auto _ : state) {
+    ForwardBatch(gPackedNet, batch, kBatchSize, values);
+    benchmark::DoNotOptimize(values);
+  }
+  ForceNetPath(BestNetPath());
+  state.SetItemsProcessed(state.iterations() * kBatchSize);
+}
+BENCHMARK(BM_ForwardBatch)->DenseRange(0, 2);
 
 void BM_CollectActive(benchmark::State& state) {
   BoardPosition p;

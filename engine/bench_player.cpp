@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/bench_game_sample.h"
 #include "engine/bench_positions.h"
 #include "player/computer_player.h"
 #include "rules/primitives.h"
@@ -46,16 +47,15 @@ struct Sample {
   bool triggered = false;
 };
 
-// One computer move: larger die first, as the game rolls them.
-void PlayOne(ComputerPlayer& player, const SignedBoard& board, int i, int j, bool lookahead,
-             PlayerSink& sink, Sample& sample) {
+void PlayOne(ComputerPlayer& player, const BenchMove& move, bool lookahead, PlayerSink& sink,
+             Sample& sample) {
   BoardPosition p;
-  BuildBoardPosition(board, p);
+  BuildBoardPosition(move.board, p);
   const long evaluations = player.Evaluations();
   const long lookAheads = player.LookAheads();
   const double cpu = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
-  player.PlayComputerMove(p.own, p.opponent, lookahead ? 1 : 0, j, i, sink);
+  player.PlayComputerMove(p.own, p.opponent, lookahead ? 1 : 0, move.d1, move.d2, sink);
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   sample.seconds = std::min(sample.seconds, s);
   sample.cpu = std::min(sample.cpu, CpuSeconds() - cpu);
@@ -63,54 +63,76 @@ void PlayOne(ComputerPlayer& player, const SignedBoard& board, int i, int j, boo
   sample.triggered = player.LookAheads() != lookAheads;
 }
 
-// Median and worst of one measure over the moves.
-void Spread(std::vector<Sample>& samples, double Sample::*measure, double& median, double& worst) {
+struct Spread {
+  double median = 0.0;
+  double p99 = 0.0;
+  double worst = 0.0;
+};
+
+// Median, 99th percentile and worst of one measure over the moves, in us.
+Spread SpreadOf(std::vector<Sample>& samples, double Sample::*measure) {
   std::sort(samples.begin(), samples.end(),
             [measure](const Sample& a, const Sample& b) { return a.*measure < b.*measure; });
-  median = samples[samples.size() / 2].*measure * 1e6;
-  worst = samples.back().*measure * 1e6;
+  const size_t n = samples.size();
+  Spread s;
+  s.median = samples[n / 2].*measure * 1e6;
+  s.p99 = samples[std::min(n - 1, (n * 99 + 99) / 100 - 1)].*measure * 1e6;
+  s.worst = samples.back().*measure * 1e6;
+  return s;
 }
 
 void Report(const char* what, std::vector<Sample> samples) {
   if (samples.empty()) {
-    std::printf("%-18s no moves\n", what);
+    std::printf("%-24s no moves\n", what);
     return;
   }
   long evaluations = 0;
   for (const Sample& s : samples) evaluations += s.evaluations;
-  double median, worst, cpuMedian, cpuWorst;
-  Spread(samples, &Sample::seconds, median, worst);
-  Spread(samples, &Sample::cpu, cpuMedian, cpuWorst);
+  const Spread wall = SpreadOf(samples, &Sample::seconds);
+  const Spread cpu = SpreadOf(samples, &Sample::cpu);
   std::printf(
-      "%-18s %4zu moves  median %8.1f us  worst %8.1f us  (processor time: %8.1f / %8.1f us)  "
-      "%7.1f evaluations/move\n",
-      what, samples.size(), median, worst, cpuMedian, cpuWorst,
+      "%-24s %4zu moves  median %8.1f us  p99 %8.1f us  worst %8.1f us  "
+      "(processor time: %8.1f / %8.1f / %8.1f us)  %7.1f evaluations/move\n",
+      what, samples.size(), wall.median, wall.p99, wall.worst, cpu.median, cpu.p99, cpu.worst,
       static_cast<double>(evaluations) / static_cast<double>(samples.size()));
 }
 
 }  // namespace
 
-uint64_t BenchComputerMoves(bool lookahead, double seconds) {
+std::vector<BenchMove> FixedSetMoves() {
+  std::vector<BenchMove> moves;
+  for (const BenchPosition& p : BenchPositions()) {
+    for (int i = 1; i <= 6; ++i) {
+      for (int j = i; j <= 6; ++j) moves.push_back({p.board, j, i});
+    }
+  }
+  return moves;
+}
+
+std::vector<BenchMove> SampleMoves() {
+  std::vector<BenchMove> moves;
+  for (const SampleMove& m : GameSample()) moves.push_back({SampleBoard(m), m.d1, m.d2});
+  return moves;
+}
+
+uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& moves, bool lookahead,
+                            double seconds) {
   const auto player = std::make_unique<ComputerPlayer>();
-  const auto positions = BenchPositions();
-  std::vector<Sample> samples(positions.size() * 21);
+  std::vector<Sample> samples(moves.size());
   HashingSink signature;
   NullSink quiet;
   const auto start = std::chrono::steady_clock::now();
   for (int pass = 0;; ++pass) {
-    size_t n = 0;
-    for (const BenchPosition& p : positions) {
-      for (int i = 1; i <= 6; ++i) {
-        for (int j = i; j <= 6; ++j) {
-          PlayOne(*player, p.board, i, j, lookahead,
-                  pass == 0 ? static_cast<PlayerSink&>(signature) : quiet, samples[n++]);
-        }
-      }
+    for (size_t n = 0; n < moves.size(); ++n) {
+      PlayOne(*player, moves[n], lookahead, pass == 0 ? static_cast<PlayerSink&>(signature) : quiet,
+              samples[n]);
     }
     if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >= seconds)
       break;
   }
-  Report(lookahead ? "move, look-ahead" : "move", samples);
+  char title[64];
+  std::snprintf(title, sizeof title, "%s%s", what, lookahead ? ", look-ahead" : "");
+  Report(title, samples);
   if (lookahead) {
     std::vector<Sample> triggered;
     for (const Sample& s : samples) {

@@ -2,9 +2,26 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
-// Plays every bench position with all 21 rolls, prints the time per move
-// (the fastest of the repeats that fit in `seconds`, at least one) and the
-// evaluations per move, and returns a checksum of every history and log
-// line but the thinking time.
-uint64_t BenchComputerMoves(bool lookahead, double seconds);
+#include "rules/board.h"
+
+// One computer move to time: the position (the computer's checkers negative)
+// and its roll, larger die first.
+struct BenchMove {
+  SignedBoard board;
+  int d1;
+  int d2;
+};
+
+// Every bench position with all 21 rolls.
+std::vector<BenchMove> FixedSetMoves();
+// The real-game sample's moves.
+std::vector<BenchMove> SampleMoves();
+
+// Plays every move, repeating the whole set while `seconds` last (at least
+// once), prints the time per move (each move's fastest repeat: median, p99
+// and worst) and the evaluations per move, and returns a checksum of every
+// history and log line of the first pass but the thinking time.
+uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& moves, bool lookahead,
+                            double seconds);

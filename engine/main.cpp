@@ -19,7 +19,7 @@ const Command kCommands[] = {
     {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F]"},
     {"play", RunPlay, "play (--board B | --position-id ID) --dice D1 D2 [--weights F] [--lookahead]"},
     {"reply", RunReply, "reply (--board B | --position-id ID) --dice I J [--weights F]"},
-    {"bench", RunBench, "bench [--seconds S]"},
+    {"bench", RunBench, "bench [--seconds S] [--weights F] [--path sse2|avx2|avx512]"},
     {"duel", RunDuel,
      "duel [--first P] [--second P] [--games N] [--seed S] [--weights F] [--pubeval DIR]\n"
      "      (players: net, lookahead, baseline)"},

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "net/network.h"
+#include "rules/move_list.h"
 
 struct PackedNet {
   alignas(64) float w1[kInputs][kHidden];  // [input k][hidden unit j]
@@ -14,10 +15,22 @@ struct PackedNet {
 // The active inputs (entries equal to 1.0) in ascending order; at most 780.
 struct ActiveInputs {
   int count = 0;
-  int index[kInputs];
+  int index[kInputs + 8];  // room for one row's whole block of eight past the end
 };
 
 void CollectActive(const SideBoard& first, const SideBoard& second, ActiveInputs& active);
+
+// What the network sees of a position: the checkers on every row of both
+// sides, the mover's first. A row's active inputs are its first `count` slots.
+struct RowCounts {
+  int8_t rows[2][kRows];
+  bool operator==(const RowCounts&) const = default;
+};
+void CountRows(const SideBoard& first, const SideBoard& second, RowCounts& counts);
+// The counts after a full move of the first side, as ApplyEntry plays it.
+void CountsAfter(const RowCounts& start, const MoveEntry& entry, RowCounts& after);
+// The same active inputs as from the SideBoards.
+void CollectActive(const RowCounts& counts, ActiveInputs& active);
 
 // Every unit's value, for callers that need more than the output (training).
 struct NetTrace {

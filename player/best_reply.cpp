@@ -21,7 +21,7 @@ float ComputerPlayer::BestReplyOn(SideBoard& own, SideBoard& opponent, int d1, i
   } else if (reply_.count > 5) {
     PruneDoublets(reply_);
   }
-  evaluations_ += ScoreEntries(own, opponent, reply_, replyScores_, known_);
+  evaluations_ += ScoreEntries(own, opponent, reply_, replyScores_, known_, batch_);
   float value;
   if (reply_.count > 0) {
     const int best = FirstBest(replyScores_, reply_.count);

@@ -35,33 +35,6 @@ void LogCount(PlayerSink& sink, int count) {
 
 }  // namespace
 
-int ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores,
-                 ScoreTable& known) {
-  const PositionKey start = KeyOf(own);
-  int evaluated = 0;
-  for (int i = 0; i < list.count; ++i) {
-    const PositionKey key = KeyAfter(start, list[i]);
-    if (const float* seen = known.Find(key)) {
-      scores[i] = *seen;
-      continue;
-    }
-    ApplyEntry(own, opponent, list[i]);
-    scores[i] = EvaluateBoards(own, opponent);
-    UndoEntry(own, opponent, list[i]);
-    known.Add(key, scores[i]);
-    ++evaluated;
-  }
-  return evaluated;
-}
-
-int FirstBest(const float* scores, int n) {
-  int best = 0;
-  for (int k = 1; k < n; ++k) {
-    if (scores[k] > scores[best]) best = k;
-  }
-  return best;
-}
-
 MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent, int lookahead,
                                            int d1, int d2, PlayerSink& sink) {
   EnumerateMoves(mover, opponent, d1, d2, choice_);
@@ -69,7 +42,7 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   const auto start = std::chrono::steady_clock::now();
 
   known_.Reset(choice_.count);
-  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, known_);
+  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, known_, batch_);
   LogCount(sink, choice_.count);
   SortDescending(choice_, choiceScores_, kKept);
   const int n = choice_.count < kKept ? choice_.count : kKept;

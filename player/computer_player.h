@@ -4,6 +4,7 @@
 
 #include "player/player_sink.h"
 #include "player/position_key.h"
+#include "player/scoring.h"
 #include "rules/move_list.h"
 
 class ComputerPlayer {
@@ -42,6 +43,8 @@ class ComputerPlayer {
   // Values of positions met: for the move choice, then, during the look-ahead,
   // for all replies after one candidate.
   ScoreTable known_;
+  // Positions waiting for the network, evaluated many at once.
+  PendingBatch batch_;
   long evaluations_ = 0;
   long lookAheads_ = 0;
 };

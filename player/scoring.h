@@ -2,15 +2,31 @@
 // two boards and taken back.
 #pragma once
 
+#include "net/batch_forward.h"
 #include "player/position_key.h"
 #include "rules/move_list.h"
 
+// Positions waiting for one batched evaluation, and where their values go.
+struct PendingBatch {
+  ActiveInputs inputs[kBatchSize];
+  const ActiveInputs* pointers[kBatchSize];
+  PositionKey keys[kBatchSize];
+  int entries[kBatchSize];
+  int count = 0;
+  // Entries reaching a position that is waiting in this batch: they take its
+  // value once it is known.
+  static constexpr int kMaxRepeats = 64;
+  int repeatEntry[kMaxRepeats];
+  int repeatLane[kMaxRepeats];
+  int repeats = 0;
+};
+
 // scores[i] = the network's value of the position after entry i, the side
-// owning `own` first. A position already in `known` (reached from the same
-// boards) takes its recorded value without a second evaluation. Both boards
-// end as they began. Returns the number of evaluations.
-int ScoreEntries(SideBoard& own, SideBoard& opponent, const MoveList& list, float* scores,
-                 ScoreTable& known);
+// owning `own` first (the boards themselves are only read). A position already in `known` (reached
+// from the same boards), or met earlier in the list, takes its recorded value without a second
+// evaluation. Returns the number of evaluations.
+int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList& list,
+                 float* scores, ScoreTable& known, PendingBatch& batch);
 
 // The first index with the strictly highest score (0 when n is 0).
 int FirstBest(const float* scores, int n);

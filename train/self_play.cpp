@@ -1,5 +1,6 @@
 #include "train/self_play.h"
 
+#include <cstring>
 #include <utility>
 
 #include "rules/primitives.h"
@@ -9,31 +10,71 @@
 namespace {
 constexpr int kMaxTurns = 5000;  // a safety net; real games end far sooner
 
-uint64_t PositionKey(const ActiveInputs& active) {
+// A hash of the 52 row counts, eight at a time.
+uint64_t PositionKey(const RowCounts& counts) {
+  uint64_t words[7] = {};
+  std::memcpy(words, &counts, sizeof counts);
   uint64_t h = 0x84222325CBF29CE4ull;
-  for (int a = 0; a < active.count; ++a) {
-    h ^= static_cast<uint64_t>(active.index[a]) + 0x9E3779B97F4A7C15ull;
-    h *= 0xBF58476D1CE4E5B9ull;
+  for (const uint64_t w : words) {
+    h = (h ^ w) * 0xBF58476D1CE4E5B9ull;
     h ^= h >> 29;
   }
   return h;
 }
 
-// The network's value of the candidate position, looked up when the same
-// position was already valued during this move.
-float CandidateValue(const PackedNet& net, PlayWorkspace& ws, NetTrace& trace) {
-  const uint64_t key = PositionKey(ws.candidate);
+// The table cell of the candidate position: found when the same position was
+// already met during this move, else claimed for it (true). -1 when the
+// table is full.
+int CandidateCell(PlayWorkspace& ws, uint64_t key, bool& claimed) {
   int slot = static_cast<int>(key & (PlayWorkspace::kSeen - 1));
+  claimed = false;
   for (int probe = 0; probe < PlayWorkspace::kSeen; ++probe) {
     if (ws.seenStamp[slot] != ws.stamp) {
       ws.seenStamp[slot] = ws.stamp;
       ws.seenKey[slot] = key;
-      return ws.seenValue[slot] = Forward(net, ws.candidate, trace);
+      claimed = true;
+      return slot;
     }
-    if (ws.seenKey[slot] == key) return ws.seenValue[slot];
+    if (ws.seenKey[slot] == key) return slot;
     slot = (slot + 1) & (PlayWorkspace::kSeen - 1);
   }
-  return Forward(net, ws.candidate, trace);
+  claimed = true;
+  return -1;
+}
+
+// Evaluates the waiting candidates at once.
+void FlushCandidates(const PackedNet& net, PlayWorkspace& ws) {
+  if (ws.batchCount == 0) return;
+  float values[kBatchSize];
+  ForwardBatch(net, ws.batchInputs, ws.batchCount, values);
+  for (int b = 0; b < ws.batchCount; ++b) {
+    if (ws.batchCell[b] >= 0) ws.seenValue[ws.batchCell[b]] = values[b];
+    ws.ownValue[ws.batchCandidate[b]] = values[b];
+  }
+  ws.batchCount = 0;
+}
+
+// The network's value of every candidate of ws.list; a position met twice
+// during the move is evaluated once.
+void ValueCandidates(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                     PlayWorkspace& ws) {
+  RowCounts rows;
+  CountRows(own, opponent, rows);
+  ws.batchCount = 0;
+  for (int i = 0; i < ws.list.count; ++i) {
+    const int b = ws.batchCount;
+    RowCounts after;
+    CountsAfter(rows, ws.list[i], after);
+    bool claimed = false;
+    ws.cellOf[i] = CandidateCell(ws, PositionKey(after), claimed);
+    if (!claimed) continue;
+    CollectActive(after, ws.batch[b]);
+    ws.batchInputs[b] = &ws.batch[b];
+    ws.batchCell[b] = ws.cellOf[i];
+    ws.batchCandidate[b] = i;
+    if (++ws.batchCount == kBatchSize) FlushCandidates(net, ws);
+  }
+  FlushCandidates(net, ws);
 }
 
 void StartSides(SideBoard (&sides)[2]) {
@@ -52,13 +93,11 @@ float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int 
     for (uint32_t& s : ws.seenStamp) s = 0;
     ws.stamp = 1;
   }
+  ValueCandidates(net, own, opponent, ws);
   int best = -1;
   float bestValue = 0.0f;
   for (int i = 0; i < ws.list.count; ++i) {
-    ApplyEntry(own, opponent, ws.list[i]);
-    CollectActive(own, opponent, ws.candidate);
-    const float v = CandidateValue(net, ws, trace);
-    UndoEntry(own, opponent, ws.list[i]);
+    const float v = ws.cellOf[i] >= 0 ? ws.seenValue[ws.cellOf[i]] : ws.ownValue[i];
     if (best < 0 || v > bestValue) {
       best = i;
       bestValue = v;

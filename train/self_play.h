@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "net/batch_forward.h"
 #include "net/packed_net.h"
 #include "rules/move_list.h"
 #include "train/baseline.h"
@@ -21,6 +22,15 @@ struct PlayWorkspace {
   float seenValue[kSeen];
   uint32_t seenStamp[kSeen] = {};
   uint32_t stamp = 0;
+  // Candidates waiting for one batched evaluation: their inputs, and for each
+  // candidate of the move the table cell its value goes to (-1: none free).
+  ActiveInputs batch[kBatchSize];
+  const ActiveInputs* batchInputs[kBatchSize];
+  int batchCell[kBatchSize];
+  int batchCandidate[kBatchSize];
+  int batchCount = 0;
+  int cellOf[MoveList::kCapacity];
+  float ownValue[MoveList::kCapacity];
 };
 
 // Plays the first entry with the strictly highest network value for the

@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "net/batch_forward.h"
 #include "net/network.h"
 #include "net/weight_file.h"
 #include "tests/net/reference_net.h"
@@ -51,24 +52,30 @@ TEST(EvaluateNet, StartingPositionEncodesBothHalvesAlike) {
   EXPECT_EQ(ones, expected);
 }
 
+// On every vector path the processor has, the baseline first.
 TEST(EvaluateNet, FastPathMatchesThePlainLoopBitForBit) {
   std::mt19937 rng(99);
   const std::vector<SignedBoard> positions = RandomPlayPositions(rng, 3000);
-  for (double scale : {0.1, 1.0, 8.0}) {
-    SetUpNet(rng, scale);
-    for (const SignedBoard& b : positions) {
-      BoardPosition p;
-      BuildBoardPosition(b, p);
-      const float fast = EvaluateBoards(p.own, p.opponent);
-      const float hidden = NetActivations[2][17];
-      EncodeInput(p.own, p.opponent);
-      EvaluateNet();
-      ASSERT_EQ(Bits(NetOutput()), Bits(fast));
-      ReferenceEvaluateNet();
-      ASSERT_EQ(Bits(NetOutput()), Bits(fast)) << "scale " << scale;
-      ASSERT_EQ(Bits(NetActivations[2][17]), Bits(hidden));
+  for (NetPath path : {NetPath::kSse2, NetPath::kAvx2, NetPath::kAvx512}) {
+    if (path > BestNetPath()) continue;
+    ForceNetPath(path);
+    for (double scale : {0.1, 1.0, 8.0}) {
+      SetUpNet(rng, scale);
+      for (const SignedBoard& b : positions) {
+        BoardPosition p;
+        BuildBoardPosition(b, p);
+        const float fast = EvaluateBoards(p.own, p.opponent);
+        const float hidden = NetActivations[2][17];
+        EncodeInput(p.own, p.opponent);
+        EvaluateNet();
+        ASSERT_EQ(Bits(NetOutput()), Bits(fast));
+        ReferenceEvaluateNet();
+        ASSERT_EQ(Bits(NetOutput()), Bits(fast)) << NetPathName(path) << " scale " << scale;
+        ASSERT_EQ(Bits(NetActivations[2][17]), Bits(hidden));
+      }
     }
   }
+  ForceNetPath(BestNetPath());
 }
 
 TEST(EvaluateNet, ValueIsTheSameWhicheverIdenticalSideComesFirst) {

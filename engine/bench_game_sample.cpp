@@ -1,0 +1,17 @@
+#include "engine/bench_game_sample.h"
+
+namespace {
+constexpr SampleMove kSample[] = {
+#include "engine/bench_game_sample.inc"
+};
+}  // namespace
+
+std::span<const SampleMove> GameSample() {
+  return kSample;
+}
+
+SignedBoard SampleBoard(const SampleMove& move) {
+  SignedBoard board;
+  for (int i = 0; i <= 25; ++i) board[i] = move.board[i];
+  return board;
+}

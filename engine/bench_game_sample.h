@@ -1,0 +1,18 @@
+// The bench's sample of positions and rolls from real games (self-play of the
+// shipped weights), fixed in the source so that its figures and signature
+// never depend on a file.
+#pragma once
+
+#include <span>
+
+#include "rules/board.h"
+
+struct SampleMove {
+  int d1;  // the larger die first, as the computer plays its roll
+  int d2;
+  int board[26];  // points 0..25 of the board, the side to move negative
+};
+
+std::span<const SampleMove> GameSample();
+
+SignedBoard SampleBoard(const SampleMove& move);
