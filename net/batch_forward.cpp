@@ -46,6 +46,7 @@ namespace avx2 {
 #pragma GCC target("avx512f")
 // The 512-bit conversions start from a deliberately undefined register.
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 namespace {
 namespace avx512 {
