@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "net/weight_file.h"
 #include "rules/board.h"
 
 struct UsageError : std::runtime_error {
@@ -40,11 +41,22 @@ void ParseDice(const Arguments& args, int& d1, int& d2);
 bool ParseSideIsHuman(const Arguments& args);
 
 // The position from --board or --position-id. With a position ID the side on
-// roll becomes `moverIsHuman` ? the human : the computer.
+// roll becomes `moverIsHuman` ? the human : the computer. A finished game is a
+// UsageError.
 SignedBoard ParsePosition(const Arguments& args, bool moverIsHuman);
 
-// Loads --weights F (an unreadable file is an error) or "gammon.pc" from the
-// working directory (missing: all weights 0.0, as in the game).
+// Loads --weights F, or "gammon.pc" from the working directory, or with
+// --zero-weights sets every weight to 0.0 (every position is then worth 0.5).
+// A missing, unreadable or short file, or one holding anything but numbers,
+// is a UsageError: unlike the game, the engine never answers with weights it
+// did not read.
 void LoadEngineWeights(const Arguments& args);
+
+// Throws a UsageError for a file that did not give every weight.
+void CheckWeightReport(const WeightFileReport& report, const std::string& path);
+
+// Throws a UsageError when a side has borne off all its checkers: there is
+// nothing left to move or to judge.
+void CheckGameGoesOn(const SignedBoard& board);
 
 std::string FormatBoard(const SignedBoard& board);

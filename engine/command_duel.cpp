@@ -43,6 +43,7 @@ int RunDuel(int argc, char** argv) {
                         {"--games", 1},
                         {"--seed", 1},
                         {"--weights", 1},
+                        {"--zero-weights", 0},
                         {"--pubeval", 1},
                         {"--quiet", 0}});
   const std::string first = args.Value("--first", "net");

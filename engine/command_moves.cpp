@@ -46,14 +46,22 @@ int RunMoves(int argc, char** argv) {
   return 0;
 }
 
+// With --board: the network's output for the position with the computer's
+// board first, that is the computer's chance to win when it has just moved and
+// the human is on roll. With --position-id: the chance that the side on roll
+// wins, 1 minus the network's output for the other side having just moved.
 int RunEval(int argc, char** argv) {
-  const Arguments args(argc, argv, 2, {{"--board", 1}, {"--position-id", 1}, {"--weights", 1}});
-  const SignedBoard board = ParsePosition(args, false);
+  const Arguments args(
+      argc, argv, 2,
+      {{"--board", 1}, {"--position-id", 1}, {"--weights", 1}, {"--zero-weights", 0}});
+  const bool byId = args.Has("--position-id");
+  const SignedBoard board = ParsePosition(args, byId);  // the human is on roll
   LoadEngineWeights(args);
   BoardPosition position;
   BuildBoardPosition(board, position);
   EncodeInput(position.own, position.opponent);
   EvaluateNet();
-  std::printf("%.9g\n", static_cast<double>(NetOutput()));
+  const double output = static_cast<double>(NetOutput());
+  std::printf("%.9g\n", byId ? 1.0 - output : output);
   return 0;
 }

@@ -55,9 +55,13 @@ Setup ReadSetup(const Arguments& args, bool humanMoves) {
 }  // namespace
 
 int RunPlay(int argc, char** argv) {
-  const Arguments args(
-      argc, argv, 2,
-      {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--weights", 1}, {"--lookahead", 0}});
+  const Arguments args(argc, argv, 2,
+                       {{"--board", 1},
+                        {"--position-id", 1},
+                        {"--dice", 2},
+                        {"--weights", 1},
+                        {"--zero-weights", 0},
+                        {"--lookahead", 0}});
   Setup s = ReadSetup(args, false);
   const auto player = std::make_unique<ComputerPlayer>();
   CollectingSink sink;
@@ -71,7 +75,11 @@ int RunPlay(int argc, char** argv) {
 
 int RunReply(int argc, char** argv) {
   const Arguments args(argc, argv, 2,
-                       {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--weights", 1}});
+                       {{"--board", 1},
+                        {"--position-id", 1},
+                        {"--dice", 2},
+                        {"--weights", 1},
+                        {"--zero-weights", 0}});
   Setup s = ReadSetup(args, true);
   const auto player = std::make_unique<ComputerPlayer>();
   const float value = player->PlayBestReply(s.position.opponent, s.position.own, s.d1, s.d2);

@@ -10,7 +10,8 @@
 #include "engine/ubgi_session.h"
 
 int RunUbgi(int argc, char** argv) {
-  const Arguments args(argc, argv, 2, {{"--weights", 1}, {"--lookahead", 0}});
+  const Arguments args(argc, argv, 2,
+                       {{"--weights", 1}, {"--zero-weights", 0}, {"--lookahead", 0}});
   LoadEngineWeights(args);
   std::signal(SIGPIPE, SIG_IGN);  // a closed output ends the loop below instead
   static ComputerPlayer player;   // about 5 MB: never on the stack

@@ -16,14 +16,18 @@ struct Command {
 
 const Command kCommands[] = {
     {"moves", RunMoves, "moves (--board B | --position-id ID) --dice D1 D2 --side human|computer"},
-    {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F]"},
-    {"play", RunPlay, "play (--board B | --position-id ID) --dice D1 D2 [--weights F] [--lookahead]"},
-    {"reply", RunReply, "reply (--board B | --position-id ID) --dice I J [--weights F]"},
+    {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F | --zero-weights]"},
+    {"play", RunPlay,
+     "play (--board B | --position-id ID) --dice D1 D2 [--weights F | --zero-weights] "
+     "[--lookahead]"},
+    {"reply", RunReply,
+     "reply (--board B | --position-id ID) --dice I J [--weights F | --zero-weights]"},
     {"bench", RunBench, "bench [--seconds S] [--weights F] [--path sse2|avx2|avx512]"},
     {"duel", RunDuel,
-     "duel [--first P] [--second P] [--games N] [--seed S] [--weights F] [--pubeval DIR]\n"
+     "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
+     "[--pubeval DIR]\n"
      "      (players: net, lookahead, baseline)"},
-    {"ubgi", RunUbgi, "ubgi [--weights F] [--lookahead]"},
+    {"ubgi", RunUbgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -1,10 +1,10 @@
 #include "net/network.h"
+#include "player/close_call.h"
 #include "player/computer_player.h"
 #include "player/evaluation_log.h"
 
 namespace {
 
-constexpr double kCloseCall = 0.97;
 constexpr double kDoubletWeight = 1.0 / 36.0;
 constexpr double kOtherWeight = 1.0 / 18.0;
 constexpr int kReplyPositions = 16384;  // the table's size; it stops recording when full
@@ -40,7 +40,7 @@ float ComputerPlayer::ReplyAverage(SideBoard& mover, SideBoard& opponent) {
 void ComputerPlayer::OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n,
                                      PlayerSink& sink) {
   float* scores = choiceScores_;
-  if (!(static_cast<double>(scores[1]) > kCloseCall * static_cast<double>(scores[0]))) return;
+  if (!CloseCall(scores[0], scores[1])) return;
   ++lookAheads_;
   const PositionKey start = KeyOf(mover);
   PositionKey reached[5];

@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (fuzz preset, clang) and runs each for a
 # bounded time: scripts/fuzz.sh [seconds per target, default 60] [target...].
 # New inputs go to fuzz/corpus-run/<name>/ (not kept in git); a crash leaves
-# its input in fuzz/corpus-run/artifacts/ and fails the script.
+# its input in fuzz/corpus-run/artifacts/ and fails the script; inputs kept in
+# fuzz/crashes/<name>/ are replayed by ctest (fuzz_replay_<name>).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -30,7 +31,7 @@ for name in "${targets[@]}"; do
       >"$log" 2>&1; then
     grep -E '^#[0-9]+\s+DONE' "$log" | tail -1 || true
   else
-    echo "FAILED: $name (see $log)"
+    echo "FAILED: $name (see $log); once fixed, keep the input in fuzz/crashes/$name/ (ctest replays it)"
     tail -40 "$log"
     failed=1
   fi

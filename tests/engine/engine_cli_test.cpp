@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <ostream>
 
-#include <cstdio>
-
+#include "tests/engine/position_ids.h"
 #include "tests/engine/run_engine.h"
 
 namespace {
@@ -58,56 +58,43 @@ TEST(EngineMoves, PositionIdPutsTheSideOnRollInTheMoversPlace) {
   EXPECT_NE(computer.out, start.out);
 }
 
-TEST(EngineEval, AllZeroWeightsWithoutAFileGiveOneHalf) {
-  // An empty file: a device such as /dev/null is not read as a weight file.
-  const std::string empty = testing::TempDir() + "engine_empty.pc";
-  std::fclose(std::fopen(empty.c_str(), "wb"));
-  const EngineRun run = RunEngine("eval --board " + kStart + " --weights " + empty);
-  std::remove(empty.c_str());
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "0.5\n");
+TEST(EngineEval, ZeroWeightsGiveOneHalfForEitherForm) {
+  for (const std::string& position :
+       {"--board " + kStart, std::string("--position-id 4HPwATDgc/ABMA")}) {
+    const EngineRun run = RunEngine("eval " + position + " --zero-weights");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "0.5\n");
+  }
 }
 
-struct BadInput {
-  const char* args;
-  const char* says;
-};
-
-void PrintTo(const BadInput& b, std::ostream* os) { *os << b.args; }
-
-class EngineBadInput : public ::testing::TestWithParam<BadInput> {};
-
-TEST_P(EngineBadInput, OneLineOnStderrAndStatusTwo) {
-  const EngineRun run = RunEngine(GetParam().args);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.out.empty()) << run.out;
-  EXPECT_NE(run.err.find(GetParam().says), std::string::npos) << run.err;
-  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+double Eval(const std::string& args) {
+  const EngineRun run =
+      RunEngine("eval " + args + " --weights " MORVIK_SOURCE_DIR "/data/gammon.pc");
+  EXPECT_EQ(run.status, 0) << run.err;
+  return std::stod(run.out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rejected, EngineBadInput,
-    ::testing::Values(
-        BadInput{"moves --board 1,2,3 --dice 6 5 --side human", "26 comma-separated values"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,3,0 --dice 6 5 "
-                 "--side human",
-                 "16 checkers"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 7 5 "
-                 "--side human",
-                 "die must lie in 1..6"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 "
-                 "--side both",
-                 "--side must be"},
-        BadInput{"moves --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,x,0,0,0,-3,0,-5,0,0,0,0,2,0 --dice 6 5 "
-                 "--side human",
-                 "not an integer"},
-        BadInput{"moves --frobnicate", "unknown option"},
-        BadInput{"moves --position-id 4HPwATDgc/ABM! --dice 6 5 --side human", "invalid character"},
-        BadInput{"eval --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --weights "
-                 "/no/such/file",
-                 "cannot read weight file"},
-        BadInput{"eval --board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0 --weights /",
-                 "cannot read weight file"},
-        BadInput{"teleport", "unknown command"}));
+// A position ID is answered for the side on roll: the chance that it wins.
+// A board is answered for the computer having just moved, the human on roll.
+TEST(EngineEval, PositionIdAnswersForTheSideOnRoll) {
+  // The side on roll bears off its last two checkers with any roll.
+  const std::string winsNow = PositionIdOf({{1, 1}, {2, 1}}, {{19, 15}});
+  EXPECT_GT(Eval("--position-id " + winsNow), 0.95);
+  // The side on roll has all 15 on its 13-point; the other bears off next.
+  const std::string losesNext = PositionIdOf({{13, 15}}, {{1, 1}, {2, 1}});
+  const double onRoll = Eval("--position-id " + losesNext);
+  EXPECT_LT(onRoll, 0.05);
+  // The same position as a board, the human on roll: the computer's chance,
+  // so the two answers add up to one.
+  const double computer = Eval("--board 0,0,0,0,0,0,0,0,0,0,0,0,0,15,0,0,0,0,0,0,0,0,0,-1,-1,0");
+  EXPECT_NEAR(onRoll + computer, 1.0, 1e-7);
+}
+
+TEST(EngineEval, TestIdsMatchTheIdsOfOtherPrograms) {
+  EXPECT_EQ(PositionIdOf({{6, 5}, {8, 3}, {13, 5}, {24, 2}}, {{6, 5}, {8, 3}, {13, 5}, {24, 2}}),
+            "4HPwATDgc/ABMA");
+  EXPECT_EQ(PositionIdOf({{6, 5}, {8, 3}, {13, 5}, {24, 1}}, {{6, 5}, {8, 3}, {13, 5}, {24, 2}}),
+            "4HPwATDgc/ABEA");
+}
 
 }  // namespace

@@ -11,13 +11,6 @@ namespace {
 
 const std::string kStart = "0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0";
 
-// An empty weight file: every weight 0.0, every position worth 0.5.
-std::string ZeroWeights() {
-  const std::string path = "zero_weights_" + std::to_string(::getpid()) + ".pc";
-  std::ofstream(path).flush();
-  return path;
-}
-
 // Drops the elapsed-time line, which differs from run to run.
 std::string WithoutTime(const std::string& out, std::string& time) {
   const size_t board = out.find("board ");
@@ -27,8 +20,7 @@ std::string WithoutTime(const std::string& out, std::string& time) {
 }
 
 TEST(EnginePlay, PrintsHistoryLogAndTheBoardAfterTheMove) {
-  const std::string weights = ZeroWeights();
-  const EngineRun run = RunEngine("play --board " + kStart + " --dice 6 5 --weights " + weights);
+  const EngineRun run = RunEngine("play --board " + kStart + " --dice 6 5 --zero-weights");
   ASSERT_EQ(run.status, 0) << run.err;
   std::string time;
   EXPECT_EQ(WithoutTime(run.out, time),
@@ -39,14 +31,12 @@ TEST(EnginePlay, PrintsHistoryLogAndTheBoardAfterTheMove) {
             "log 0.50000  13-7 13-8 255-0 0-0\n"
             "board 0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-1,0,-5,0,0,-1,-1,2,0\n");
   EXPECT_EQ(time.size(), 15u) << time;  // hh:mm:ss.ssssss
-  std::remove(weights.c_str());
 }
 
 TEST(EnginePlay, LookAheadWritesFirstPlyWinsInUtf8) {
-  const std::string weights = ZeroWeights();
   const std::string lastTwo = "0,0,0,0,0,0,15,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,-1,-1,0";
   const EngineRun run =
-      RunEngine("play --board " + lastTwo + " --dice 2 1 --lookahead --weights " + weights);
+      RunEngine("play --board " + lastTwo + " --dice 2 1 --lookahead --zero-weights");
   ASSERT_EQ(run.status, 0) << run.err;
   std::string time;
   EXPECT_EQ(WithoutTime(run.out, time),
@@ -54,16 +44,13 @@ TEST(EnginePlay, LookAheadWritesFirstPlyWinsInUtf8) {
             "log 2\nlog 2\nlog vundet, f\xC3\xB8rste lag\nlog vundet, f\xC3\xB8rste lag\n"
             "log 0.50000  2-0 1-0 255-0 0-0\nlog 0.50000  2-1 1-0 255-0 0-0\n"
             "board 0,0,0,0,0,0,15,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n");
-  std::remove(weights.c_str());
 }
 
 TEST(EngineReply, PrintsTheValueAndTheHumansReply) {
-  const std::string weights = ZeroWeights();
-  const EngineRun run = RunEngine("reply --board " + kStart + " --dice 6 5 --weights " + weights);
+  const EngineRun run = RunEngine("reply --board " + kStart + " --dice 6 5 --zero-weights");
   ASSERT_EQ(run.status, 0) << run.err;
   // All plays tie: the human's first, 8/2 8/3, is played.
   EXPECT_EQ(run.out, "0.5\nboard 0,-2,1,1,0,0,5,0,1,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0\n");
-  std::remove(weights.c_str());
 }
 
 TEST(EnginePlay, BadInputIsAUsageError) {

@@ -8,17 +8,20 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/temp_path.h"
+
 struct EngineRun {
   int status = -1;
   std::string out;
   std::string err;
 };
 
-inline EngineRun RunEngine(const std::string& args) {
-  static int serial = 0;
-  const std::string errFile =
-      "engine_stderr_" + std::to_string(::getpid()) + "_" + std::to_string(serial++) + ".txt";
-  const std::string command = std::string(MORVIK_ENGINE) + " " + args + " 2>" + errFile;
+// Runs the engine with `args`, in the directory `dir` when one is given, with
+// nothing on its standard input.
+inline EngineRun RunEngine(const std::string& args, const std::string& dir = "") {
+  const std::string errFile = UniqueTempPath("engine-stderr.txt");
+  const std::string command = (dir.empty() ? "" : "cd '" + dir + "' && ") +
+                              std::string(MORVIK_ENGINE) + " " + args + " </dev/null 2>" + errFile;
   EngineRun run;
   std::FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return run;

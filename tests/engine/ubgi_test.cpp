@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/engine/engine_process.h"
+#include "tests/support/temp_path.h"
 
 namespace {
 
@@ -20,9 +21,7 @@ namespace {
 // so the engine hits first, then bears off, then brings its rearmost checkers
 // forward; it takes a double when S >= about -0.58.
 std::string WriteHandMadeWeights() {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("ubgi_weights_" + std::to_string(::getpid()) + ".pc"))
-                               .string();
+  const std::string path = UniqueTempPath("ubgi-weights.pc");
   std::FILE* f = std::fopen(path.c_str(), "w");
   auto put = [f](double v) { std::fprintf(f, "%.9g\r\n", v); };
   for (int j = 0; j < 40; ++j) {
@@ -42,9 +41,15 @@ std::string WriteHandMadeWeights() {
   return path;
 }
 
+// Written once per process and removed when it ends.
+struct WeightFile {
+  std::string path = WriteHandMadeWeights();
+  ~WeightFile() { std::remove(path.c_str()); }
+};
+
 const std::string& Weights() {
-  static const std::string path = WriteHandMadeWeights();
-  return path;
+  static const WeightFile file;
+  return file.path;
 }
 
 // Checkers per point in a side's own numbering: [0] borne off (implied),

@@ -1,6 +1,7 @@
 // Game ends of every kind for both sides: result, score, message and the
 // history lines in order, and the next game's opening roll without a click.
 #include "tests/mainwindow/game_fixture.h"
+#include "tests/support/game_results.h"
 
 namespace {
 
@@ -108,4 +109,46 @@ TEST_F(GameEnd, FifteenthCheckerIsTakenBackByUndoUntilAccepted) {
   model->OkknapClick();
   EXPECT_EQ(model->Score().playerGammon, 1);
   EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// The game's own result against the shared table: the computer bears off its
+// last checker from its 2-point with 2-1, the human being the loser of each
+// row; and, where the row leaves the human's 1-point free, the human bears
+// off his last checker from there, the computer being the loser.
+TEST_F(GameEnd, ResultTable) {
+  const auto kindWon = [](const ScoreCounters& before, const ScoreCounters& after, bool human) {
+    if (human) {
+      return (after.playerPlain - before.playerPlain) +
+             2 * (after.playerGammon - before.playerGammon) +
+             3 * (after.playerBackgammon - before.playerBackgammon);
+    }
+    return (after.computerPlain - before.computerPlain) +
+           2 * (after.computerGammon - before.computerGammon) +
+           3 * (after.computerBackgammon - before.computerBackgammon);
+  };
+  for (const ResultRow& row : GameResultRows()) {
+    SignedBoard board = MakeBoard({{23, -1}});  // the computer's 2-point
+    for (const auto& [point, n] : row.loser) board[point] += n;
+    dialogs.answers = {true};
+    model->newgameClick();
+    model->SetPosition(board);
+    ScoreCounters before = model->Score();
+    dice.Add({6, 1, 2, 1, 1, 2});
+    model->diceknapClick();
+    EXPECT_EQ(kindWon(before, model->Score(), false), row.points) << "computer wins: " << row.what;
+
+    board = MakeBoard({{1, 1}});
+    bool free = true;
+    for (const auto& [point, n] : row.loser) {
+      const int index = point == kBarRow ? 0 : 25 - point;
+      free = free && index != 1;
+      board[index] -= n;
+    }
+    if (!free) continue;
+    HumanBearsOffLast(board);
+    before = model->Score();
+    dice.Add({1, 2});
+    model->OkknapClick();
+    EXPECT_EQ(kindWon(before, model->Score(), true), row.points) << "human wins: " << row.what;
+  }
 }

@@ -1,11 +1,9 @@
 #include "tests/mainwindow/game_fixture.h"
 
-#include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <stdexcept>
 
 #include "net/network.h"
-#include "net/weight_file.h"
 
 double ScriptedDice::Next() {
   if (dice_.empty()) {
@@ -28,19 +26,10 @@ bool ScriptedDialogs::Confirm(std::string_view text) {
 }
 
 void LoadZeroWeights() {
-  static bool loaded = false;
-  if (loaded) return;
-  const auto path = std::filesystem::temp_directory_path() / "morvik-zero-weights.pc";
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  ASSERT_NE(file, nullptr);
-  for (int i = 0; i < kWeightCount; ++i) std::fputs("0.0\r\n", file);
-  std::fclose(file);
   NetGain = 0.5f;
   InitNetLayout();
-  const WeightFileReport report = LoadWeightsFrom(path.c_str());
-  ASSERT_EQ(report.numbers, kWeightCount);
-  std::filesystem::remove(path);
-  loaded = true;
+  std::memset(NetWeights, 0, sizeof NetWeights);
+  PackNetWeights();
 }
 
 SignedBoard MakeBoard(std::initializer_list<std::pair<int, int>> points) {

@@ -47,7 +47,7 @@ class RecordingView : public GameView {
   std::vector<std::string> repainted;
 };
 
-// Writes and loads a weight file of zeros once for the whole program.
+// Sets every weight to zero, in memory.
 void LoadZeroWeights();
 
 // A board from (point, count) pairs: positive counts the human's checkers,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "net/network.h"
+#include "tests/support/temp_path.h"
 
 namespace {
 
@@ -73,7 +74,8 @@ TEST(WeightFile, WriterAndReaderRoundTripEverySingle) {
 TEST(WeightFile, LoadsIntoTheMatricesInFileOrder) {
   NetGain = 0.5f;
   InitNetLayout();
-  const char* path = "weights_order_test.pc";
+  const std::string name = UniqueTempPath("order.pc");
+  const char* path = name.c_str();
   std::FILE* f = std::fopen(path, "wb");
   for (int i = 0; i < kWeightCount; ++i) std::fprintf(f, "%d\r\n", i % 1000);
   std::fclose(f);
@@ -86,7 +88,7 @@ TEST(WeightFile, LoadsIntoTheMatricesInFileOrder) {
   EXPECT_EQ(NetWeights[1][0][0], 200.0f);   // number 31,201: 31200 % 1000
   EXPECT_EQ(NetWeights[2][0][39], 839.0f);  // the last number: 32839 % 1000
   EXPECT_EQ(NetWeights[0][40][0], 0.0f);    // outside the used block
-  const WeightFileReport missing = LoadWeightsFrom("no-such-file.pc");
+  const WeightFileReport missing = LoadWeightsFrom(UniqueTempPath("missing.pc").c_str());
   EXPECT_FALSE(missing.opened);
   EXPECT_EQ(NetWeights[2][0][39], 0.0f);
 }

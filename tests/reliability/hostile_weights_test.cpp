@@ -16,6 +16,7 @@
 #include "player/computer_player.h"
 #include "rules/primitives.h"
 #include "tests/reliability/board_invariants.h"
+#include "tests/support/temp_path.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ Read FromText(const std::string& text, int count) {
 }
 
 std::string TempPath(const char* name) {
-  return testing::TempDir() + name;
+  return UniqueTempPath(name);
 }
 
 void WriteFile(const std::string& path, const std::string& text) {

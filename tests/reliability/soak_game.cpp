@@ -55,14 +55,6 @@ bool SurvivesSignedBoard(const BoardPosition& p, int computerSide) {
   return back == asGame;
 }
 
-int WinKind(const SideBoard& loser) {
-  if (loser.Occupied(kOffRow)) return 0;
-  for (int row = 19; row <= 25; ++row) {
-    if (loser.Occupied(row)) return 2;
-  }
-  return 1;
-}
-
 struct Ply {
   ComputerPlayer& player;
   MoveList& list;
@@ -109,6 +101,14 @@ struct Ply {
 
 }  // namespace
 
+int SoakWinKind(const SideBoard& loser) {
+  if (loser.Occupied(kOffRow)) return 0;
+  for (int row = 19; row <= 25; ++row) {
+    if (loser.Occupied(row)) return 2;
+  }
+  return 1;
+}
+
 std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, long index,
                          SoakTotals& totals) {
   static MoveList list;
@@ -132,7 +132,7 @@ std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, lon
     ++totals.plies;
     totals.passes += list.count == 0 ? 1 : 0;
     if (p.own.Slot(kOffRow, 15) == 1) {
-      ++totals.wins[mover][WinKind(p.opponent)];
+      ++totals.wins[mover][SoakWinKind(p.opponent)];
       ++totals.games;
       return "";
     }

@@ -22,6 +22,10 @@ struct SoakOptions {
 };
 
 class ComputerPlayer;
+struct SideBoard;
+
+// 0 plain, 1 gammon, 2 backgammon, by the loser's checkers.
+int SoakWinKind(const SideBoard& loser);
 
 // Plays game number `index` (its dice and weights follow from the seed and
 // the index alone). Returns an empty string, or a description of the first

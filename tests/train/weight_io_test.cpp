@@ -9,6 +9,7 @@
 
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "tests/support/temp_path.h"
 #include "train/dice_stream.h"
 #include "train/trainer.h"
 
@@ -61,7 +62,7 @@ TEST(WeightFileValues, LinesEndWithCarriageReturnAndLineFeed) {
 TEST(TrainerWeightFile, GameReadsTheTrainedNetwork) {
   static PackedNet trained;
   RandomWeights(trained, 3, 0.5);
-  const std::string path = ::testing::TempDir() + "/trained.pc";
+  const std::string path = UniqueTempPath("trained.pc");
   ASSERT_TRUE(SaveWeightFile(trained, path));
 
   NetGain = 0.5f;
@@ -82,7 +83,7 @@ TEST(TrainerWeightFile, GameReadsTheTrainedNetwork) {
 }
 
 TEST(TrainerWeightFile, ShortFileIsRefused) {
-  const std::string path = ::testing::TempDir() + "/short.pc";
+  const std::string path = UniqueTempPath("short.pc");
   std::FILE* file = std::fopen(path.c_str(), "wb");
   std::fputs("0.5\r\n0.25\r\n", file);
   std::fclose(file);
