@@ -12,6 +12,8 @@
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 void BM_EnumerateMoves(benchmark::State& state) {
@@ -105,3 +107,5 @@ void BM_Sigmoid81(benchmark::State& state) {
 BENCHMARK(BM_Sigmoid81);
 
 }  // namespace
+
+}  // namespace morvik

@@ -16,6 +16,8 @@
 #include "player/computer_player.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 void WriteRow(const SideBoard& mover, const SideBoard& other, int d1, int d2) {
@@ -42,6 +44,10 @@ class RecordingPlayer : public GamePlayer {
 };
 
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -3,6 +3,8 @@
 #include "display/contrast.h"
 #include "display/fonts.h"
 
+namespace morvik {
+
 namespace {
 constexpr uint32_t kMaroon = 0x000080;
 constexpr uint32_t kButtonFace = 0xC0C0C0;  // the classic silver
@@ -122,3 +124,5 @@ void TForm2::cancelClick() {
 void TForm2::reject() {
   cancelClick();
 }
+
+}  // namespace morvik

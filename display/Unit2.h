@@ -9,6 +9,8 @@
 #include "display/board_colours.h"
 #include "display/colour_chooser.h"
 
+namespace morvik {
+
 // The window that owns the colours and redraws the board with them.
 class ColourSettingsHost {
  public:
@@ -66,3 +68,5 @@ class TForm2 : public QDialog {
   ColourChooser& chooser_;
   Snapshot saved_{};
 };
+
+}  // namespace morvik

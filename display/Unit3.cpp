@@ -7,10 +7,13 @@
 #include "display/board_colours.h"
 #include "display/fonts.h"
 
-// The picture lives in the display library's resources.
+// The picture lives in the display library's resources; Qt's resource
+// initialiser must be called from outside any namespace.
 static void InitDisplayResources() {
   Q_INIT_RESOURCE(display);
 }
+
+namespace morvik {
 
 namespace {
 
@@ -112,3 +115,5 @@ void ShowAboutBox(QWidget* owner) {
   TAboutBox box(owner);
   box.exec();
 }
+
+}  // namespace morvik

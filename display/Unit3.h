@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace morvik {
+
 class TAboutBox : public QDialog {
   Q_OBJECT
 
@@ -30,3 +32,5 @@ class TAboutBox : public QDialog {
 
 // Creates an About box owned by `owner` and runs it until it is closed.
 void ShowAboutBox(QWidget* owner);
+
+}  // namespace morvik

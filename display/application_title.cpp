@@ -1,5 +1,7 @@
 #include "display/application_title.h"
 
+namespace morvik {
+
 namespace {
 QString& Title() {
   static QString title;
@@ -14,3 +16,5 @@ void SetApplicationTitle(const QString& title) {
 QString ApplicationTitle() {
   return Title();
 }
+
+}  // namespace morvik

@@ -6,5 +6,9 @@
 
 #include <QString>
 
+namespace morvik {
+
 void SetApplicationTitle(const QString& title);
 QString ApplicationTitle();
+
+}  // namespace morvik

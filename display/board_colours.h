@@ -5,6 +5,8 @@
 #include <QColor>
 #include <cstdint>
 
+namespace morvik {
+
 inline constexpr uint32_t kDefaultOwnPieces = 0x0000FF;        // red
 inline constexpr uint32_t kDefaultOpponentPieces = 0xFFFFFF;   // white
 inline constexpr uint32_t kDefaultBoardBackground = 0x008000;  // green
@@ -29,3 +31,5 @@ inline uint32_t FromQColor(const QColor& colour) {
   return static_cast<uint32_t>(colour.red()) | (static_cast<uint32_t>(colour.green()) << 8) |
          (static_cast<uint32_t>(colour.blue()) << 16);
 }
+
+}  // namespace morvik

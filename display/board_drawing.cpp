@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace morvik {
+
 namespace {
 
 constexpr int kCheckerSize = 46;
@@ -178,3 +180,5 @@ void BoardDrawing::ShowBoard(QPainter& surface) const {
   surface.drawRect(CornerRect(24, 24, 656, 536));
   surface.drawImage(kOffAreaLeft, kOffAreaTop, offArea_);
 }
+
+}  // namespace morvik

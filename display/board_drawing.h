@@ -10,6 +10,8 @@
 #include "display/board_colours.h"
 #include "rules/board.h"
 
+namespace morvik {
+
 inline constexpr int kHalfWidth = 300;
 inline constexpr int kHalfHeight = 500;
 // The part of the window surface that holds the borne-off stacks, (700, 29)
@@ -64,3 +66,5 @@ class BoardDrawing {
 
 // The font counts are written with.
 QFont CountFont();
+
+}  // namespace morvik

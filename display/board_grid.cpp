@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace morvik {
+
 BoardGrid::BoardGrid(QWidget* parent, const QImage& half) : QWidget(parent), half_(half) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -38,3 +40,5 @@ void BoardGrid::Select(QMouseEvent* event) {
   row_ = std::clamp(at.y() / kRowHeight, 0, 1);
   Q_EMIT cellClicked(column_, row_);
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace morvik {
+
 class BoardGrid : public QWidget {
   Q_OBJECT
 
@@ -37,3 +39,5 @@ class BoardGrid : public QWidget {
   int column_ = 0;
   int row_ = 0;
 };
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace morvik {
+
 class ColourChooser {
  public:
   virtual ~ColourChooser() = default;
@@ -18,3 +20,5 @@ class StandardColourChooser : public ColourChooser {
  public:
   QColor ChooseColour(QWidget* parent, const QColor& current) override;
 };
+
+}  // namespace morvik

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace morvik {
+
 namespace {
 double Linear(int channel) {
   const double c = channel / 255.0;
@@ -36,3 +38,5 @@ QColor LegibleFace(const QColor& caption, const QColor& face) {
   }
   return target;
 }
+
+}  // namespace morvik

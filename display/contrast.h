@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+namespace morvik {
+
 inline constexpr double kLegibleContrast = 4.5;
 
 double RelativeLuminance(const QColor& colour);
@@ -14,3 +16,5 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // otherwise the nearest shade of it, towards black for a light caption and
 // towards white for a dark one, that does.
 QColor LegibleFace(const QColor& caption, const QColor& face);
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+namespace morvik {
+
 void InstallFontSubstitutes() {
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                              {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
@@ -67,3 +69,5 @@ void FitLabelText(QLabel* label) {
 void FitButtonText(QPushButton* button, const QStringList& captions) {
   button->setFont(FittingFont(button->font(), captions, ButtonTextArea(button), kButtonTextFlags));
 }
+
+}  // namespace morvik

@@ -10,6 +10,8 @@
 class QLabel;
 class QPushButton;
 
+namespace morvik {
+
 void InstallFontSubstitutes();
 
 // Whether `text` fits `area` in `font`, laid out with the toolkit's text
@@ -28,3 +30,5 @@ inline constexpr int kButtonTextFlags = Qt::TextShowMnemonic;
 // font in which its text fits.
 void FitLabelText(QLabel* label);
 void FitButtonText(QPushButton* button, const QStringList& captions);
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 #include "rules/game_result.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 // Every option of every command, to tell an option given to the wrong command
 // from a word that is no option at all.
@@ -111,3 +113,5 @@ std::string FormatBoard(const SignedBoard& board) {
   }
   return text;
 }
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 #include "net/weight_file.h"
 #include "rules/board.h"
 
+namespace morvik {
+
 // The options of one engine command: an option that only another command
 // takes is reported as not applying to this one.
 class EngineArguments : public Arguments {
@@ -41,3 +43,5 @@ void CheckWeightReport(const WeightFileReport& report, const std::string& path);
 void CheckGameGoesOn(const SignedBoard& board);
 
 std::string FormatBoard(const SignedBoard& board);
+
+}  // namespace morvik

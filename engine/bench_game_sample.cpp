@@ -1,5 +1,7 @@
 #include "engine/bench_game_sample.h"
 
+namespace morvik {
+
 namespace {
 constexpr SampleMove kSample[] = {
 #include "engine/bench_game_sample.inc"
@@ -15,3 +17,5 @@ SignedBoard SampleBoard(const SampleMove& move) {
   for (int i = 0; i <= 25; ++i) board[i] = move.board[i];
   return board;
 }
+
+}  // namespace morvik

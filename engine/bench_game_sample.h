@@ -7,6 +7,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 struct SampleMove {
   int d1;  // the larger die first, as the computer plays its roll
   int d2;
@@ -16,3 +18,5 @@ struct SampleMove {
 std::span<const SampleMove> GameSample();
 
 SignedBoard SampleBoard(const SampleMove& move);
+
+}  // namespace morvik

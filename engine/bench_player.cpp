@@ -13,6 +13,8 @@
 #include "player/computer_player.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 class HashingSink : public PlayerSink {
@@ -133,3 +135,5 @@ uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& move
   }
   return signature.hash.hash;
 }
+
+}  // namespace morvik

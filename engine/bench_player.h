@@ -6,6 +6,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 // One computer move to time: the position (the computer's checkers negative)
 // and its roll, larger die first.
 struct BenchMove {
@@ -25,3 +27,5 @@ std::vector<BenchMove> SampleMoves();
 // history and log line of the first pass but the thinking time.
 uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& moves, bool lookahead,
                             double seconds);
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include "net/weight_file.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 SignedBoard FromList(std::initializer_list<std::pair<int, int>> cells) {
   SignedBoard b;
@@ -88,3 +90,5 @@ void LoadBenchWeights() {
   }
   StoreWeights(values);
 }
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 struct BenchPosition {
   const char* name;
   SignedBoard board;
@@ -14,3 +16,5 @@ std::array<BenchPosition, 5> BenchPositions();
 
 // A fixed pseudo-random weight set, so the signature does not depend on any file.
 void LoadBenchWeights();
+
+}  // namespace morvik

@@ -17,6 +17,8 @@
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 MoveList gList;
 
@@ -206,3 +208,5 @@ int RunBench(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace morvik

@@ -10,6 +10,8 @@
 #include "headless/duel.h"
 #include "headless/players.h"
 
+namespace morvik {
+
 namespace {
 const char* const kPlayers = "net, lookahead or baseline";
 
@@ -80,3 +82,5 @@ int RunDuel(int argc, char** argv) {
   PrintResult(result, first, second);
   return 0;
 }
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 #include "rules/notation.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 MoveList gList;
 
@@ -65,3 +67,5 @@ int RunEval(int argc, char** argv) {
   std::printf("%.9g\n", byId ? 1.0 - output : output);
   return 0;
 }
+
+}  // namespace morvik

@@ -11,6 +11,8 @@
 #include "player/computer_player.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 // Keeps the reports so that the history line can be printed before the log.
@@ -87,3 +89,5 @@ int RunReply(int argc, char** argv) {
   PrintBoard(s.position.own, s.position.opponent);
   return 0;
 }
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include "engine/line_reader.h"
 #include "engine/ubgi_session.h"
 
+namespace morvik {
+
 int RunUbgi(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2,
                              {{"--weights", 1}, {"--zero-weights", 0}, {"--lookahead", 0}});
@@ -32,3 +34,5 @@ int RunUbgi(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace morvik

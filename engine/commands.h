@@ -2,6 +2,8 @@
 // UsageError for bad input.
 #pragma once
 
+namespace morvik {
+
 int RunMoves(int argc, char** argv);
 int RunEval(int argc, char** argv);
 int RunBench(int argc, char** argv);
@@ -9,3 +11,5 @@ int RunPlay(int argc, char** argv);
 int RunReply(int argc, char** argv);
 int RunDuel(int argc, char** argv);
 int RunUbgi(int argc, char** argv);
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdlib>
 
+namespace morvik {
+
 namespace {
 struct IntField {
   int* target;
@@ -188,3 +190,5 @@ void FibsSideBoards(const FibsBoard& board, int side, SideBoard& mover, SideBoar
     for (int slot = 1; slot <= kCheckersPerSide - inPlay; ++slot) target.Slot(kOffRow, slot) = 1;
   }
 }
+
+}  // namespace morvik

@@ -13,6 +13,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 inline constexpr int kFibsFieldCount = 53;
 
 struct FibsBoard {
@@ -54,3 +56,5 @@ int FibsCheckers(const FibsBoard& board, int side, int ownPoint);
 // The two sides in their own numbering (24 down to 1, 25 the bar, 0 borne
 // off), for a board ParseFibsBoard accepted.
 void FibsSideBoards(const FibsBoard& board, int side, SideBoard& mover, SideBoard& other);
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+namespace morvik {
+
 struct FnvHash {
   uint64_t hash = 0xCBF29CE484222325ULL;
 
@@ -27,3 +29,5 @@ struct FnvHash {
     AddByte('\n');
   }
 };
+
+}  // namespace morvik

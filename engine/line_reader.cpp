@@ -1,5 +1,7 @@
 #include "engine/line_reader.h"
 
+namespace morvik {
+
 bool LineReader::Next(std::string& line, bool& tooLong) {
   line.clear();
   tooLong = false;
@@ -15,3 +17,5 @@ bool LineReader::Next(std::string& line, bool& tooLong) {
   }
   return true;
 }
+
+}  // namespace morvik

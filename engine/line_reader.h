@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+namespace morvik {
+
 class LineReader {
  public:
   explicit LineReader(std::FILE* in, std::size_t limit = 8192) : in_(in), limit_(limit) {}
@@ -18,3 +20,5 @@ class LineReader {
   std::FILE* in_;
   std::size_t limit_;
 };
+
+}  // namespace morvik

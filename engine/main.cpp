@@ -7,6 +7,8 @@
 #include "engine/arguments.h"
 #include "engine/commands.h"
 
+namespace morvik {
+
 namespace {
 struct Command {
   const char* name;
@@ -35,6 +37,10 @@ void PrintUsage(std::FILE* out) {
   for (const Command& c : kCommands) std::fprintf(out, "  morvik-engine %s\n", c.usage);
 }
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 int main(int argc, char** argv) {
   if (argc < 2) {

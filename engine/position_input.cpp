@@ -5,6 +5,8 @@
 
 #include "engine/arguments.h"
 
+namespace morvik {
+
 namespace {
 int ParseBoardValue(const std::string& text, int index) {
   return ParseInt(text, -15, 15, "board value " + std::to_string(index));
@@ -109,3 +111,5 @@ SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman) {
   CheckTotals(board);
   return board;
 }
+
+}  // namespace morvik

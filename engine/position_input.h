@@ -6,6 +6,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 // Throws UsageError on a wrong count of values, a value that is not an
 // integer, a bar of the wrong sign or a side with more than 15 checkers.
 SignedBoard ParseSignedBoard(const std::string& text);
@@ -17,3 +19,5 @@ SignedBoard ParsePositionId(const std::string& id, bool moverIsHuman);
 
 // Throws UsageError when a side has more than 15 checkers.
 void CheckTotals(const SignedBoard& board);
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include "net/network.h"
 
+namespace morvik {
+
 #ifndef MORVIK_VERSION
 #define MORVIK_VERSION "1.10"
 #endif
@@ -88,3 +90,5 @@ std::string UbgiSession::AnswerBoard(const FibsBoard& board) {
   return FormatUbgiMove(
       player_.PlayComputerMove(engine_, other_, lookahead_ ? 1 : 0, d1, d2, sink_));
 }
+
+}  // namespace morvik

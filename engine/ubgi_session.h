@@ -10,6 +10,8 @@
 #include "player/player_sink.h"
 #include "rules/board.h"
 
+namespace morvik {
+
 // The winning chance the network must give the engine for it to take a double.
 inline constexpr float kTakePoint = 0.25f;
 
@@ -33,3 +35,5 @@ class UbgiSession {
 
 // "24/18 18/13", "bar/22 6/off": every single move in the mover's numbering.
 std::string FormatUbgiMove(const MoveEntry& entry);
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include "engine/position_input.h"
 #include "fuzz/position_check.h"
 
+using namespace morvik;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   SignedBoard board;

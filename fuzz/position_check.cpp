@@ -8,6 +8,8 @@
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 MoveList list;
 
@@ -48,3 +50,5 @@ void CheckMovesOfBoth(BoardPosition& position, const uint8_t* salt, size_t size)
   CheckMoves(position, d1, d2);  // the other side
   std::swap(position.own, position.opponent);
 }
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 // Aborts with a message on the first fault. The dice come from `salt`.
 void CheckAcceptedPosition(const SignedBoard& board, const uint8_t* salt, size_t size);
 
@@ -17,3 +19,5 @@ void CheckMovesOfBoth(BoardPosition& position, const uint8_t* salt, size_t size)
 
 // Aborts with `what` unless `ok`.
 void Require(bool ok, const char* what);
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 #include "engine/position_input.h"
 #include "fuzz/position_check.h"
 
+using namespace morvik;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const bool moverIsHuman = (data[0] & 1) != 0;

@@ -13,6 +13,8 @@
 #include "net/network.h"
 #include "rules/board_invariants.h"
 
+namespace morvik {
+
 namespace {
 ComputerPlayer& Player() {
   static ComputerPlayer* player = [] {
@@ -32,6 +34,10 @@ void CheckBoardLine(const std::string& line) {
   CheckMovesOfBoth(position, reinterpret_cast<const uint8_t*>(line.data()), line.size());
 }
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static uint8_t empty[1];

@@ -8,6 +8,8 @@
 
 #include "net/weight_file.h"
 
+namespace morvik {
+
 namespace {
 // Fewer than a whole file's 32,840 values keeps the runs fast and lets small
 // inputs reach the "more numbers than wanted" end as well.
@@ -43,6 +45,10 @@ void CheckRoundTrip(int n) {
         "values changed on a round trip");
 }
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::FILE* file = OpenBytes(data, size);

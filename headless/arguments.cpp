@@ -5,6 +5,8 @@
 #include <charconv>
 #include <utility>
 
+namespace morvik {
+
 namespace {
 // The command as the help shows it: the program, and the subcommand if any.
 std::string CommandName(int argc, char** argv, int first) {
@@ -113,3 +115,5 @@ int ParseInt(const std::string& text, int low, int high, const std::string& what
   }
   return value;
 }
+
+}  // namespace morvik

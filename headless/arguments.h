@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+namespace morvik {
+
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -42,3 +44,5 @@ class Arguments {
 };
 
 int ParseInt(const std::string& text, int low, int high, const std::string& what);
+
+}  // namespace morvik

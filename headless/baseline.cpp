@@ -7,6 +7,8 @@
 #include "rules/game_result.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 bool ReadVector(const std::string& path, double (&out)[kBaselineInputs], std::string& error) {
   std::FILE* file = std::fopen(path.c_str(), "r");
@@ -101,3 +103,5 @@ int ChooseBaselineMove(const BaselineWeights& weights, SideBoard& own, SideBoard
   }
   return best;
 }
+
+}  // namespace morvik

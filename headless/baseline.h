@@ -7,6 +7,8 @@
 
 #include "rules/move_list.h"
 
+namespace morvik {
+
 inline constexpr int kBaselineInputs = 122;
 
 struct BaselineWeights {
@@ -36,3 +38,5 @@ double BaselineScore(const double (&w)[kBaselineInputs], const SideBoard& own,
 // position), or -1 when the list is empty. Boards end as they began.
 int ChooseBaselineMove(const BaselineWeights& weights, SideBoard& own, SideBoard& opponent,
                        const MoveList& list);
+
+}  // namespace morvik

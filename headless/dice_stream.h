@@ -5,6 +5,8 @@
 
 #include "headless/game_loop.h"
 
+namespace morvik {
+
 class DiceStream final : public GameDice {
  public:
   explicit DiceStream(uint64_t seed) : state_(seed) {}
@@ -43,3 +45,5 @@ inline uint64_t StreamSeed(uint64_t seed, uint64_t n) {
   mix.Next();
   return mix.Next();
 }
+
+}  // namespace morvik

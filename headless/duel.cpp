@@ -4,6 +4,8 @@
 
 #include "headless/dice_stream.h"
 
+namespace morvik {
+
 namespace {
 double Margin(double sum, double sumSquared, int pairs) {
   if (pairs < 2) return 0.0;
@@ -59,3 +61,5 @@ DuelResult PlayDuel(GamePlayer& first, GamePlayer& second, int pairs, uint64_t s
   }
   return r;
 }
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 
 #include "headless/game_loop.h"
 
+namespace morvik {
+
 // Figures for the first player.
 struct DuelResult {
   int pairs = 0;
@@ -32,3 +34,5 @@ int PlayDuelGame(GamePlayer& first, GamePlayer& second, uint64_t diceSeed, bool 
 // `progress` (may be empty) is called after every pair.
 DuelResult PlayDuel(GamePlayer& first, GamePlayer& second, int pairs, uint64_t seed,
                     const std::function<void(const DuelResult&)>& progress);
+
+}  // namespace morvik

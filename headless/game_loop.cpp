@@ -2,6 +2,8 @@
 
 #include "rules/primitives.h"
 
+namespace morvik {
+
 void StartingSides(SideBoard& first, SideBoard& second) {
   BoardPosition start;
   BuildBoardPosition(StartingPosition(), start);
@@ -41,3 +43,5 @@ GameOutcome PlayGame(GamePlayer& first, GamePlayer& second, GameDice& dice, bool
   }
   return outcome;
 }
+
+}  // namespace morvik

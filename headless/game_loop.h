@@ -8,6 +8,8 @@
 #include "rules/board.h"
 #include "rules/game_result.h"
 
+namespace morvik {
+
 // A safety net on the length of a game; real games end far sooner.
 inline constexpr int kGameTurnLimit = 5000;
 
@@ -57,3 +59,5 @@ GameOutcome PlayGame(GamePlayer& first, GamePlayer& second, GameDice& dice, bool
 
 // The starting position as the two sides' boards.
 void StartingSides(SideBoard& first, SideBoard& second);
+
+}  // namespace morvik

@@ -2,6 +2,8 @@
 
 #include "player/player_sink.h"
 
+namespace morvik {
+
 void NetworkPlayer::Play(SideBoard& own, SideBoard& opponent, int d1, int d2) {
   NullSink sink;
   player_.PlayComputerMove(own, opponent, lookahead_, d1, d2, sink);
@@ -12,3 +14,5 @@ void BaselinePlayer::Play(SideBoard& own, SideBoard& opponent, int d1, int d2) {
   const int pick = ChooseBaselineMove(weights_, own, opponent, list_);
   if (pick >= 0) ApplyEntry(own, opponent, list_[pick]);
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include "player/computer_player.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // The game's computer player, with or without its look-ahead.
 class NetworkPlayer : public GamePlayer {
  public:
@@ -29,3 +31,5 @@ class BaselinePlayer : public GamePlayer {
   const BaselineWeights& weights_;
   MoveList& list_;
 };
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 #include "headless/td_step.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 // The network choosing greedily by its own value: `chosen` receives the
 // inputs of the position each move leads to, `value` that position's value.
@@ -66,3 +68,5 @@ int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStre
   BaselinePlayer other(baseline, ws.list);
   return PlayGame(network, other, dice, netFirst, kGameTurnLimit).points;
 }
+
+}  // namespace morvik

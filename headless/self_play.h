@@ -12,6 +12,8 @@
 #include "player/scoring.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // Scratch storage of one playing thread (about 6 MB: allocate once).
 struct PlayWorkspace {
   MoveList list;
@@ -39,3 +41,5 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws);
 // - lost: 1, 2 or 3).
 int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStream& dice,
                  bool netFirst, PlayWorkspace& ws);
+
+}  // namespace morvik

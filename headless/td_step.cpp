@@ -1,5 +1,7 @@
 #include "headless/td_step.h"
 
+namespace morvik {
+
 float TdStep(PackedNet& net, const ActiveInputs& active, float target, float alpha) {
   NetTrace t;
   const float out = Forward(net, active, t);
@@ -32,3 +34,5 @@ float TdStep(PackedNet& net, const ActiveInputs& active, float target, float alp
   }
   return out;
 }
+
+}  // namespace morvik

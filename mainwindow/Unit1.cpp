@@ -12,6 +12,8 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 
+namespace morvik {
+
 namespace {
 
 constexpr uint32_t kSilver = 0xC0C0C0;
@@ -243,3 +245,5 @@ bool Tform1::FormClose() {
 void Tform1::exitClick() {
   close();
 }
+
+}  // namespace morvik

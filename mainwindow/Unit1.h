@@ -22,6 +22,8 @@
 
 class QKeyEvent;
 
+namespace morvik {
+
 // The working directory and the installed folder beside this executable.
 WeightPlaces ProgramWeightPlaces();
 
@@ -112,3 +114,5 @@ class Tform1 : public QMainWindow,
   std::unique_ptr<GameModel> model_;
   bool hintsShown_ = true;
 };
+
+}  // namespace morvik

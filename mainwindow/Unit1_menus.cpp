@@ -3,6 +3,8 @@
 
 #include "mainwindow/Unit1.h"
 
+namespace morvik {
+
 namespace {
 
 const char kHelpText[] =
@@ -175,3 +177,5 @@ void Tform1::MirrorLabel(const LabelState& label) {
   terningeslag->setPalette(colours);
   terningeslag->SetDiceText(Text(label.text));
 }
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 #include "mainwindow/game_model.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 bool SameMove(const CheckerMove& a, int from, int to) {
@@ -161,3 +163,5 @@ bool GameModel::MatchesDoublet(const MoveEntry& e, int from) const {
   }
   return std::is_permutation(mine.begin(), mine.begin() + u, listed.begin());
 }
+
+}  // namespace morvik

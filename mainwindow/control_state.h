@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace morvik {
+
 // A push button or a board grid.
 struct ControlState {
   std::string caption;
@@ -44,3 +46,5 @@ struct MenuItemState {
   bool checked = false;
   bool enabled = true;
 };
+
+}  // namespace morvik

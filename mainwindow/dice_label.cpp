@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+namespace morvik {
+
 DiceLabel::DiceLabel(QWidget* parent, QPoint topLeft) : QLabel(parent) {
   setGeometry(topLeft.x(), topLeft.y(), kMinimumWidth, kHeight);
   setAlignment(Qt::AlignCenter);
@@ -23,3 +25,5 @@ void DiceLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return event->ignore();
   Q_EMIT clicked();
 }
+
+}  // namespace morvik

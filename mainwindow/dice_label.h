@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace morvik {
+
 class DiceLabel : public QLabel {
   Q_OBJECT
 
@@ -22,3 +24,5 @@ class DiceLabel : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+}  // namespace morvik

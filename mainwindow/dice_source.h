@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <random>
 
+namespace morvik {
+
 class DiceSource {
  public:
   virtual ~DiceSource() = default;
@@ -20,3 +22,5 @@ class ClockDiceSource : public DiceSource {
  private:
   std::mt19937_64 engine_;
 };
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 
 #include "display/board_drawing.h"
 
+namespace morvik {
+
 FormSurface::FormSurface(QWidget* parent, const BoardDrawing& drawing)
     : QWidget(parent), drawing_(drawing) {
   setObjectName(QStringLiteral("FormSurface"));
@@ -29,3 +31,5 @@ void FormSurface::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return event->ignore();
   Q_EMIT clicked();
 }
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace morvik {
+
 class BoardDrawing;
 
 class FormSurface : public QWidget {
@@ -26,3 +28,5 @@ class FormSurface : public QWidget {
  private:
   const BoardDrawing& drawing_;
 };
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace morvik {
+
 class GameDialogs {
  public:
   virtual ~GameDialogs() = default;
@@ -12,3 +14,5 @@ class GameDialogs {
   // A confirmation box with a question icon and Yes and No: true only for Yes.
   virtual bool Confirm(std::string_view text) = 0;
 };
+
+}  // namespace morvik

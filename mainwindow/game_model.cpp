@@ -6,6 +6,8 @@
 #include "mainwindow/game_texts.h"
 #include "player/computer_player.h"
 
+namespace morvik {
+
 std::string FormatElapsed(double seconds) {
   const long total = seconds > 0 ? static_cast<long>(seconds) : 0;
   char text[32];
@@ -79,3 +81,5 @@ void GameModel::ShowDice(uint32_t colour) {
   label_.colour = colour;
   label_.text = "Dice: " + std::to_string(d1_) + " - " + std::to_string(d2_);
 }
+
+}  // namespace morvik

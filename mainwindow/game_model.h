@@ -19,6 +19,8 @@
 #include "rules/game_result.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 class ComputerPlayer;
 
 // Games won by each side, by kind.
@@ -162,3 +164,5 @@ class GameModel : private PlayerSink {
   ScoreCounters score_;
   int lookaheadFlag_ = 0;
 };
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 #include "mainwindow/game_model.h"
 #include "mainwindow/game_texts.h"
 
+namespace morvik {
+
 void GameModel::terningeslagDblClick() {
   if (diceknap_.enabled) return;
   std::swap(d1_, d2_);
@@ -34,3 +36,5 @@ void GameModel::Oneplylookahead1Click() {
   history_.Add(std::string(lookahead_.checked ? texts::kLookaheadOff : texts::kLookaheadOn));
   lookahead_.checked = !lookahead_.checked;
 }
+
+}  // namespace morvik

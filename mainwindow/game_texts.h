@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+namespace morvik {
+
 namespace texts {
 
 inline constexpr std::string_view kStartGame = "&Start game";
@@ -34,3 +36,5 @@ inline constexpr std::string_view kComputerResults[3] = {
 inline constexpr std::string_view kScoreIs = " The score is - ";
 
 }  // namespace texts
+
+}  // namespace morvik

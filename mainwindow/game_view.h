@@ -5,6 +5,8 @@
 #include "mainwindow/control_state.h"
 #include "rules/board.h"
 
+namespace morvik {
+
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -13,3 +15,5 @@ class GameView {
   // Repaint the dice label at once (the computer's dice, before it thinks).
   virtual void RepaintDiceLabel(const LabelState&) {}
 };
+
+}  // namespace morvik

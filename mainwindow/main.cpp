@@ -3,6 +3,8 @@
 
 #include "mainwindow/program.h"
 
+using namespace morvik;
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   MessageBoxDialogs dialogs;

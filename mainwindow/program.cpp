@@ -3,6 +3,8 @@
 #include "display/application_title.h"
 #include "display/fonts.h"
 
+namespace morvik {
+
 const std::string_view kReleaseNotice =
     "PLEASE READ ABOUT THE NEW FEATURES: The changes from previously released versions (1.00 "
     "Alpha and 1.01 Beta) are as follows:  Improved checker-movement - first in the bearoff, "
@@ -29,3 +31,5 @@ std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice,
   form->showMaximized();
   return form;
 }
+
+}  // namespace morvik

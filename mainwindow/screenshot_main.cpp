@@ -7,6 +7,8 @@
 
 #include "mainwindow/program.h"
 
+namespace morvik {
+
 namespace {
 
 // Answers every box at once: OK, Yes, the colour unchanged.
@@ -48,6 +50,10 @@ SignedBoard MidGame() {
 }
 
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 int main(int argc, char** argv) {
   if (argc != 2) {

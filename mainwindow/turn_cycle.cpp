@@ -8,6 +8,8 @@
 #include "rules/notation.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 void GameModel::diceknapClick() {
   if (diceknap_.enabled) Roll();
 }
@@ -157,3 +159,5 @@ void GameModel::SetUpNewGame() {
   working_ = committed_;
   Draw(working_);
 }
+
+}  // namespace morvik

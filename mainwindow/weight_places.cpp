@@ -5,6 +5,8 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 
+namespace morvik {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -83,3 +85,5 @@ WeightsLoaded LoadGameWeights(const WeightPlaces& places) {
   LoadWeightsFrom((places.workingFolder / kFileName).c_str());
   return {{}, problem};
 }
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+namespace morvik {
+
 struct WeightPlaces {
   std::filesystem::path workingFolder;    // the working directory
   std::filesystem::path installedFolder;  // the installed copy's folder; empty when unknown
@@ -28,3 +30,5 @@ WeightsLoaded LoadGameWeights(const WeightPlaces& places);
 
 // "32,840"
 std::string WithThousands(int number);
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 #include "display/Unit3.h"
 #include "display/application_title.h"
 
+namespace morvik {
+
 namespace {
 
 constexpr QChar kWordJoiner(0x2060);
@@ -66,3 +68,5 @@ void MessageBoxDialogs::ShowAbout(QWidget* owner) {
 QColor MessageBoxDialogs::ChooseColour(QWidget* parent, const QColor& current) {
   return chooser_.ChooseColour(parent, current);
 }
+
+}  // namespace morvik

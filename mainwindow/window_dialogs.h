@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace morvik {
+
 // The text as a message box shows it: no line break inside a hyphenated word
 // ("Player-1", "(1-2-3)"), at an acute accent ("can´t") or between a
 // score and its bracket ("5 (1-2-0)"). The joins are invisible.
@@ -35,3 +37,5 @@ class MessageBoxDialogs : public WindowDialogs {
   QWidget* parent_ = nullptr;
   StandardColourChooser chooser_;
 };
+
+}  // namespace morvik

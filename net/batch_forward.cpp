@@ -6,6 +6,8 @@
 
 #include "net/net_simd.h"
 
+namespace morvik {
+
 #define MORVIK_KERNEL __attribute__((always_inline)) inline
 
 // The one kernel built for each vector unit: 128-bit registers on every
@@ -140,3 +142,5 @@ void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n
     sse2::Forward<2, 1, kBatchSize>(net, inputs, n, values);
   }
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 
 #include "net/packed_net.h"
 
+namespace morvik {
+
 // Positions per pass.
 inline constexpr int kBatchSize = 16;
 
@@ -26,3 +28,5 @@ float ForwardOnPath(const PackedNet& net, const ActiveInputs& active, NetTrace& 
 
 // values[b] = the network's output for inputs[b], b < n, 1 <= n <= kBatchSize.
 void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n, float* values);
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace morvik {
+
 inline double NetExp(double x) {
   // x = k ln2 + r, |r| <= ln2 / 2; ln2 split so that k * kLn2Hi is exact.
   constexpr double kLog2e = 1.4426950408889634;
@@ -46,3 +48,5 @@ inline float NetSigmoid(float gain, float sum) {
   if (inRange) return value;
   return x < -40.0 ? 1.0f : (x > 105.0 ? 0.0f : static_cast<float>(x));
 }
+
+}  // namespace morvik

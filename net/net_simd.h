@@ -5,6 +5,8 @@
 
 #include "net/net_exp.h"
 
+namespace morvik {
+
 // Only inlined into the evaluation loops: no vector crosses a call boundary.
 // The helpers take and give vectors by reference all the same: clang refuses a
 // wide vector passed by value into code built without AVX, inlined or not.
@@ -52,3 +54,5 @@ __attribute__((always_inline)) inline void NetSigmoid8(double gain, const V8f& s
                                             : (x > MORVIK_SPLAT8(105.0) ? MORVIK_SPLAT8(0.0) : x);
   result = __builtin_convertvector(inRange ? value : ends, V8f);
 }
+
+}  // namespace morvik

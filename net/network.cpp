@@ -3,6 +3,8 @@
 #include "net/packed_net.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 int32_t NetLayout[5];
 float NetWeights[3][MaxLayerWidth][MaxLayerWidth];
 float NetActivations[4][MaxLayerWidth];
@@ -56,3 +58,5 @@ float EvaluateBoards(const SideBoard& first, const SideBoard& second) {
   StoreTrace(gTrace);
   return gTrace.output;
 }
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 inline constexpr int MaxLayerWidth = 780;
 inline constexpr int kInputs = 780;
 inline constexpr int kHidden = 40;
@@ -35,3 +37,5 @@ float EvaluateBoards(const SideBoard& first, const SideBoard& second);
 // Rebuilds the packed copy that the fast evaluation reads; needed after any
 // direct change of NetWeights (LoadWeights calls it).
 void PackNetWeights();
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 #include "net/weight_order.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 float Sigmoid(float gain, float sum) {
   return NetSigmoid(gain, sum);
 }
@@ -74,3 +76,5 @@ void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gai
       [&](int l, int j, int k, int) { PackedWeight(net, l, j, k) = weights[l][j][k]; });
   net.gain = gain;
 }
+
+}  // namespace morvik

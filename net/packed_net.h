@@ -5,6 +5,8 @@
 #include "net/network.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 struct PackedNet {
   alignas(64) float w1[kInputs][kHidden];  // [input k][hidden unit j]
   alignas(64) float w2[kHidden][kHidden];  // [hidden-1 unit k][hidden-2 unit j]
@@ -47,3 +49,5 @@ float Sigmoid(float gain, float sum);
 // The packed copy of the program-wide weights.
 extern PackedNet gPackedNet;
 void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gain, PackedNet& net);
+
+}  // namespace morvik

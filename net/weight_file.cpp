@@ -10,6 +10,8 @@
 #include "net/network.h"
 #include "net/weight_order.h"
 
+namespace morvik {
+
 namespace {
 
 // A buffered byte reader: the file is read in one sequential pass with a
@@ -177,3 +179,5 @@ bool WriteWeightValues(std::FILE* file, const float* values, int count) {
   }
   return std::fflush(file) == 0;
 }
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace morvik {
+
 struct WeightFileReport {
   bool opened = false;
   int numbers = 0;    // values taken from the file (malformed ones included)
@@ -32,3 +34,5 @@ bool WriteWeightValues(std::FILE* file, const float* values, int count);
 // File order <-> the program-wide matrices.
 void StoreWeights(const float* values);
 void ExtractWeights(float* values);
+
+}  // namespace morvik

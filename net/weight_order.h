@@ -6,6 +6,8 @@
 #include "net/network.h"
 #include "net/packed_net.h"
 
+namespace morvik {
+
 // visit(layer 0..2, receiving unit j, sending unit k, index in file order).
 template <typename Visit>
 void ForEachWeightIndex(Visit visit) {
@@ -30,3 +32,5 @@ template <typename Net, typename Visit>
 void ForEachPackedWeight(Net& net, Visit visit) {
   ForEachWeightIndex([&](int l, int j, int k, int i) { visit(PackedWeight(net, l, j, k), i); });
 }
+
+}  // namespace morvik

@@ -3,6 +3,8 @@
 #include "player/move_pruning.h"
 #include "player/scoring.h"
 
+namespace morvik {
+
 float ComputerPlayer::FindBestReply(SideBoard own, SideBoard opponent, int d1, int d2) {
   return PlayBestReply(own, opponent, d1, d2);
 }
@@ -33,3 +35,5 @@ float ComputerPlayer::BestReplyOn(SideBoard& own, SideBoard& opponent, int d1, i
   }
   return static_cast<float>(1.0 - static_cast<double>(value));
 }
+
+}  // namespace morvik

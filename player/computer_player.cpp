@@ -8,6 +8,8 @@
 #include "player/move_pruning.h"
 #include "player/scoring.h"
 
+namespace morvik {
+
 namespace {
 
 constexpr int kKept = 5;
@@ -68,3 +70,5 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   sink.History(line.View());
   return chosen;
 }
+
+}  // namespace morvik

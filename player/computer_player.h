@@ -7,6 +7,8 @@
 #include "player/scoring.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 class ComputerPlayer {
  public:
   // mover = the computer's SideBoard, opponent = the human's; the first die
@@ -48,3 +50,5 @@ class ComputerPlayer {
   long evaluations_ = 0;
   long lookAheads_ = 0;
 };
+
+}  // namespace morvik

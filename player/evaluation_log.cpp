@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace morvik {
+
 void FormatCountLine(TextLine& line, int count) {
   line.length = 0;
   line.AppendInt(count);
@@ -29,3 +31,5 @@ void FormatComputerLine(TextLine& line, int d1, int d2, const MoveEntry& entry) 
   }
   FormatMoveLine(line, "Computer: ", d1, d2, entry.slot.data(), n);
 }
+
+}  // namespace morvik

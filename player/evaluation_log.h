@@ -4,6 +4,8 @@
 #include "rules/move_list.h"
 #include "rules/notation.h"
 
+namespace morvik {
+
 inline constexpr const char* kFirstPlyWin = "vundet, første lag";
 
 // A count on a line of its own.
@@ -16,3 +18,5 @@ void FormatCandidateLine(TextLine& line, float score, const MoveEntry& entry);
 // The history line: "Computer: 5-2: B/20* 13/11 ", the moves up to the first
 // slot whose from is 0 or 255.
 void FormatComputerLine(TextLine& line, int d1, int d2, const MoveEntry& entry);
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 #include "player/evaluation_log.h"
 #include "rules/game_result.h"
 
+namespace morvik {
+
 namespace {
 
 constexpr double kDoubletWeight = 1.0 / 36.0;
@@ -61,3 +63,5 @@ void ComputerPlayer::OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int 
     UndoEntry(mover, opponent, candidate);
   }
 }
+
+}  // namespace morvik

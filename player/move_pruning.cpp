@@ -1,5 +1,7 @@
 #include "player/move_pruning.h"
 
+namespace morvik {
+
 namespace {
 
 int32_t From(const MoveEntry& e, int slot) {
@@ -57,3 +59,5 @@ void PruneDoublets(MoveList& list) {
   }
   CloseUpStruck(list);
 }
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // Two different dice: of two ways of running one checker to the same point
 // without a hit on the way, only the one listed first stays.
 void PruneSameChecker(MoveList& list);
@@ -11,3 +13,5 @@ void PruneSameChecker(MoveList& list);
 // Doublets: strikes out reorderings of earlier plays. Struck-out entries carry
 // 255 in slot 1's from and keep taking part in later comparisons.
 void PruneDoublets(MoveList& list);
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace morvik {
+
 class PlayerSink {
  public:
   virtual ~PlayerSink() = default;
@@ -22,3 +24,5 @@ class NullSink : public PlayerSink {
   void Log(std::string_view) override {}
   void LogElapsed(double) override {}
 };
+
+}  // namespace morvik

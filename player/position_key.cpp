@@ -2,6 +2,8 @@
 
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 void AddToRow(PositionKey& key, int row, int64_t delta) {
@@ -67,3 +69,5 @@ void ScoreTable::Add(const PositionKey& key, float score) {
   cells_[i] = Cell{key, stamp_, score};
   ++used_;
 }
+
+}  // namespace morvik

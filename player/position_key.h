@@ -7,6 +7,8 @@
 
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // The mover's checker count of every row in four bits each (rows 0..15 in
 // `low`, rows 16..25 in bits 0..39 of `high`), and in bits 40..63 of `high`
 // the opponent's rows hit by the move. A row can be hit only once in a move,
@@ -44,3 +46,5 @@ class ScoreTable {
   uint32_t mask_ = 0;
   uint32_t used_ = 0;
 };
+
+}  // namespace morvik

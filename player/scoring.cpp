@@ -2,6 +2,8 @@
 
 #include "net/network.h"
 
+namespace morvik {
+
 namespace {
 
 // Evaluates the waiting positions, records their values and hands them on to
@@ -76,3 +78,5 @@ int FirstBest(const float* scores, int n) {
   }
   return best;
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include "player/position_key.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // Positions waiting for one batched evaluation, and where their values go.
 struct PendingBatch {
   ActiveInputs inputs[kBatchSize];
@@ -34,3 +36,5 @@ int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& op
 
 // The first index with the strictly highest score (0 when n is 0).
 int FirstBest(const float* scores, int n);
+
+}  // namespace morvik

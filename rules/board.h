@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace morvik {
+
 inline constexpr int kCheckersPerSide = 15;
 inline constexpr int kRows = 26;  // 0 borne off, 1..24 points, 25 bar
 inline constexpr int kBarRow = 25;
@@ -57,3 +59,5 @@ struct CheckerMove {
 };
 
 SignedBoard StartingPosition();
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 
 #include "rules/primitives.h"
 
+namespace morvik {
+
 const char* SideBoardFault(const SideBoard& side) {
   int total = 0;
   for (int row = 0; row < kRows; ++row) {
@@ -77,3 +79,5 @@ const char* MoveListFault(const BoardPosition& position, const MoveList& list) {
   }
   return nullptr;
 }
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include "rules/board.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 // Slots are 0 or 1, filled from slot 1 without a gap, 15 checkers in all.
 const char* SideBoardFault(const SideBoard& side);
 
@@ -37,3 +39,5 @@ const char* MoveListFault(const BoardPosition& position, const MoveList& list);
 #define MORVIK_ASSERT_POSITION(own, opponent) ((void)0)
 #define MORVIK_ASSERT_SIGNED(board) ((void)0)
 #endif
+
+}  // namespace morvik

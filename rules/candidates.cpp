@@ -1,5 +1,7 @@
 #include "rules/candidates.h"
 
+namespace morvik {
+
 namespace {
 void Add(CandidateList& list, int from, int to, int32_t hit) {
   list.moves[static_cast<std::size_t>(list.count++)] = CheckerMove{from, to, hit};
@@ -35,3 +37,5 @@ void SingleDieCandidates(const SideBoard& own, const SideBoard& opponent, int d,
     }
   }
 }
+
+}  // namespace morvik

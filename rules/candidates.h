@@ -3,6 +3,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 struct CandidateList {
   std::array<CheckerMove, kCheckersPerSide> moves{};
   int32_t count = 0;
@@ -12,3 +14,5 @@ struct CandidateList {
 // order of origin. Changes nothing.
 void SingleDieCandidates(const SideBoard& own, const SideBoard& opponent, int d,
                          CandidateList& list);
+
+}  // namespace morvik

@@ -3,6 +3,8 @@
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 constexpr CheckerMove kEnd{kEndMarker, 0, 0};
@@ -130,3 +132,5 @@ void UndoEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry) {
   for (int s = n - 1; s >= 0; --s) UndoMove(own, opponent, entry.slot[static_cast<std::size_t>(s)]);
   MORVIK_ASSERT_POSITION(own, opponent);
 }
+
+}  // namespace morvik

@@ -1,5 +1,7 @@
 #include "rules/game_result.h"
 
+namespace morvik {
+
 bool AllBorneOff(const SideBoard& side) {
   return side.Slot(kOffRow, kCheckersPerSide) != 0;
 }
@@ -17,3 +19,5 @@ GameResult ResultOf(const SideBoard& own, const SideBoard& opponent) {
   if (AllBorneOff(opponent)) return {KindOfWin(own), false};
   return {};
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 enum class WinKind { kNone = 0, kPlain = 1, kGammon = 2, kBackgammon = 3 };
 
 // The points a kind of win is worth: 0 for none, else 1, 2 or 3.
@@ -30,3 +32,5 @@ struct GameResult {
 };
 
 GameResult ResultOf(const SideBoard& own, const SideBoard& opponent);
+
+}  // namespace morvik

@@ -3,6 +3,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 // Up to four single moves played in slot order; a from of 255 ends the entry
 // (and in slot 1 marks an entry struck out). Slots after the end marker hold 0.
 struct MoveEntry {
@@ -45,3 +47,5 @@ int EnumerateMoves(SideBoard& own, SideBoard& opponent, int d1, int d2, MoveList
 // Plays an entry slot by slot, and takes it back in the reverse order.
 void ApplyEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry);
 void UndoEntry(SideBoard& own, SideBoard& opponent, const MoveEntry& entry);
+
+}  // namespace morvik

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace morvik {
+
 void TextLine::Append(std::string_view s) {
   for (char c : s) {
     if (length < static_cast<int>(sizeof text)) text[length++] = c;
@@ -39,3 +41,5 @@ void FormatMoveLine(TextLine& line, std::string_view prefix, int d1, int d2,
   line.Append(": ");
   for (int i = 0; i < n; ++i) AppendMove(line, moves[i]);
 }
+
+}  // namespace morvik

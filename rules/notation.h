@@ -5,6 +5,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 // A history or log line in fixed storage, so that play allocates nothing.
 struct TextLine {
   char text[160];
@@ -22,3 +24,5 @@ void AppendMove(TextLine& line, const CheckerMove& move);
 // prefix, "d1-d2: ", then the n moves.
 void FormatMoveLine(TextLine& line, std::string_view prefix, int d1, int d2,
                     const CheckerMove* moves, int n);
+
+}  // namespace morvik

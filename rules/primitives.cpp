@@ -2,6 +2,8 @@
 
 #include "rules/board_invariants.h"
 
+namespace morvik {
+
 // Slots fill contiguously from slot 1, so the count is the number of leading
 // set slots: most rows hold few checkers and the scan stops early.
 int CountCheckers(const SideBoard& board, int row) {
@@ -89,3 +91,5 @@ void ReadBoardPosition(const BoardPosition& position, SignedBoard& board) {
   board[25] = CountCheckers(human, kBarRow);
   board[0] = -CountCheckers(computer, kBarRow);
 }
+
+}  // namespace morvik

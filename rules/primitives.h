@@ -4,6 +4,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 int CountCheckers(const SideBoard& board, int row);
 void MoveChecker(SideBoard& board, int fromRow, int toRow);
 // q is the hit point in the opponent's numbering; restore 0 hits, 1 takes back.
@@ -26,3 +28,5 @@ void SignedHit(SignedBoard& board, int to);
 // (computer into own, human into opponent).
 void BuildBoardPosition(const SignedBoard& board, BoardPosition& position);
 void ReadBoardPosition(const BoardPosition& position, SignedBoard& board);
+
+}  // namespace morvik

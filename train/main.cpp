@@ -8,6 +8,8 @@
 #include "net/network.h"
 #include "train/trainer.h"
 
+namespace morvik {
+
 namespace {
 const std::vector<OptionRule> kOptions = {
     {"--games", 1, "train until this many games are done (1000000)"},
@@ -75,6 +77,10 @@ TrainOptions ParseOptions(const Arguments& a) {
   return o;
 }
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 int main(int argc, char** argv) {
   try {

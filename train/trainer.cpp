@@ -8,6 +8,8 @@
 #include "net/weight_file.h"
 #include "net/weight_order.h"
 
+namespace morvik {
+
 namespace {
 constexpr uint64_t kBenchSeed = 0x5EED0B0Cull;
 
@@ -198,3 +200,5 @@ bool Trainer::Run() {
                static_cast<long long>(done), Seconds(start), options_.output.c_str());
   return true;
 }
+
+}  // namespace morvik

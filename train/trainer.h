@@ -12,6 +12,8 @@
 #include "headless/self_play.h"
 #include "net/packed_net.h"
 
+namespace morvik {
+
 struct TrainOptions {
   int64_t games = 1000000;  // train until this many games are done
   int64_t startGames = 0;   // games already behind the resumed weights
@@ -73,3 +75,5 @@ class Trainer {
   std::vector<std::unique_ptr<PackedNet>> locals_;
   std::vector<std::unique_ptr<PlayWorkspace>> workspaces_;
 };
+
+}  // namespace morvik

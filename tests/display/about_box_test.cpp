@@ -6,6 +6,8 @@
 #include "display/Unit3.h"
 #include "display/application_title.h"
 
+namespace morvik {
+
 class AboutBoxTest : public QObject {
   Q_OBJECT
 
@@ -62,6 +64,10 @@ class AboutBoxTest : public QObject {
     QVERIFY(!box.isVisible());
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(AboutBoxTest)
 #include "about_box_test.moc"

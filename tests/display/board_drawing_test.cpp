@@ -6,6 +6,8 @@
 
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -260,6 +262,10 @@ class BoardDrawingTest : public QObject {
     QCOMPARE(drawing.Right().pixelColor(qRound(25 * 1.5), qRound(477 * 1.5)), kRed);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(BoardDrawingTest)
 #include "board_drawing_test.moc"

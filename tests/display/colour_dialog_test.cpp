@@ -4,6 +4,8 @@
 
 #include "display/Unit2.h"
 
+namespace morvik {
+
 namespace {
 
 class Host : public ColourSettingsHost {
@@ -158,6 +160,10 @@ class ColourDialogTest : public QObject {
     QCOMPARE(host_.redraws, 1);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(ColourDialogTest)
 #include "colour_dialog_test.moc"

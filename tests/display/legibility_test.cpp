@@ -13,6 +13,8 @@
 #include "display/contrast.h"
 #include "display/fonts.h"
 
+namespace morvik {
+
 namespace {
 
 class Host : public ColourSettingsHost {
@@ -188,6 +190,10 @@ class LegibilityTest : public QObject {
     QCOMPARE(box.exec(), int(QDialog::Accepted));
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(LegibilityTest)
 #include "legibility_test.moc"

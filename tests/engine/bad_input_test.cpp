@@ -14,6 +14,8 @@
 #include "tests/engine/position_ids.h"
 #include "tests/support/temp_path.h"
 
+namespace morvik {
+
 namespace {
 
 const std::string kStart = "0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0";
@@ -258,3 +260,5 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"teleport", "unknown command 'teleport'"}));
 
 }  // namespace
+
+}  // namespace morvik

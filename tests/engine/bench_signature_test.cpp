@@ -8,6 +8,8 @@
 
 #include "tests/engine/engine_process.h"
 
+namespace morvik {
+
 namespace {
 
 std::string SignatureLine(const std::string& text) {
@@ -27,3 +29,5 @@ TEST(BenchSignature, EqualsTheRecordedValue) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -7,6 +7,8 @@
 #include "tests/engine/engine_process.h"
 #include "tests/engine/position_ids.h"
 
+namespace morvik {
+
 namespace {
 
 const std::string kStart = "0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0";
@@ -98,3 +100,5 @@ TEST(EngineEval, TestIdsMatchTheIdsOfOtherPrograms) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <chrono>
 
+namespace morvik {
+
 namespace {
 int Milliseconds(double seconds) {
   return static_cast<int>(seconds * 1000.0);
@@ -87,3 +89,5 @@ EngineRun RunEngine(const std::string& args, const std::string& dir) {
   run.err = process.readAllStandardError().toStdString();
   return run;
 }
+
+}  // namespace morvik

@@ -10,6 +10,8 @@
 
 class QProcess;
 
+namespace morvik {
+
 class EngineProcess {
  public:
   // Starts the engine with `args` (the subcommand first); its stderr goes to
@@ -41,3 +43,5 @@ struct EngineRun {
 // Runs the engine once with the blank-separated arguments, in the directory
 // `dir` when one is given, with nothing on its standard input.
 EngineRun RunEngine(const std::string& args, const std::string& dir = "");
+
+}  // namespace morvik

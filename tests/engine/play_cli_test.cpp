@@ -7,6 +7,8 @@
 
 #include "tests/engine/engine_process.h"
 
+namespace morvik {
+
 namespace {
 
 const std::string kStart = "0,-2,0,0,0,0,5,0,3,0,0,0,-5,5,0,0,0,-3,0,-5,0,0,0,0,2,0";
@@ -67,3 +69,5 @@ TEST(EnginePlay, BadInputIsAUsageError) {
 }
 
 }  // namespace
+
+}  // namespace morvik

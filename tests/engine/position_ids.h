@@ -11,6 +11,8 @@
 #include <string>
 #include <utility>
 
+namespace morvik {
+
 using Counts = std::initializer_list<std::pair<int, int>>;  // (own point, checkers)
 
 inline std::string PositionIdOf(Counts onRoll, Counts other) {
@@ -37,3 +39,5 @@ inline std::string PositionIdOf(Counts onRoll, Counts other) {
   }
   return id;
 }
+
+}  // namespace morvik

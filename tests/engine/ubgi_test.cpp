@@ -11,6 +11,8 @@
 #include "tests/engine/engine_process.h"
 #include "tests/support/temp_path.h"
 
+namespace morvik {
+
 namespace {
 
 // One hidden unit of each layer carries the whole judgement; a second,
@@ -267,3 +269,5 @@ TEST_F(UbgiLookahead, PlaysTheOnlyMoveAndAnswersCubeQuestions) {
 }
 
 }  // namespace
+
+}  // namespace morvik

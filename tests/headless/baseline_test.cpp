@@ -7,6 +7,8 @@
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 std::string DataDir() {
   return std::string(MORVIK_SOURCE_DIR) + "/data/pubeval";
@@ -94,3 +96,5 @@ TEST(BaselineWeights, MissingDirectoryIsReported) {
   EXPECT_NE(error.find("contact.txt"), std::string::npos);
 }
 }  // namespace
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 
+namespace morvik {
+
 namespace {
 BaselineWeights LoadedBaseline() {
   BaselineWeights w;
@@ -86,3 +88,5 @@ TEST(Duel, MarginsComeFromTheSpreadOfThePairs) {
   EXPECT_DOUBLE_EQ(r.WinRate(), 0.5);
 }
 }  // namespace
+
+}  // namespace morvik

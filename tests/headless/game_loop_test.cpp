@@ -8,6 +8,8 @@
 #include "rules/board_invariants.h"
 #include "rules/move_list.h"
 
+namespace morvik {
+
 namespace {
 
 // Plays the first listed full move: a weak player with a known direction.
@@ -78,3 +80,5 @@ TEST(GameLoop, HookOrTurnLimitStopsAnUnfinishedGame) {
 }
 
 }  // namespace
+
+}  // namespace morvik

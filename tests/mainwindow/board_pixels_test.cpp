@@ -2,6 +2,8 @@
 // triangles, checkers with their counts, the bar and the borne-off stacks.
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 const QColor kRedPixel(255, 0, 0);
@@ -90,6 +92,10 @@ class BoardPixelsTest : public QObject {
     QCOMPARE(w_.Grab().pixelColor(723, 525), kRedPixel);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(BoardPixelsTest)
 #include "board_pixels_test.moc"

@@ -3,6 +3,8 @@
 // the dice reversal.
 #include "tests/mainwindow/game_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 std::vector<CheckerMove> Made(const GameModel& m) {
@@ -205,3 +207,5 @@ TEST_F(ClickToMove, CellsMapToPoints) {
   model->DrawGrid1Click(6, 0);  // outside the grid
   EXPECT_EQ(Made(*model), (std::vector<CheckerMove>{{24, 23, 0}, {18, 17, 0}, {12, 11, 0}}));
 }
+
+}  // namespace morvik

@@ -2,6 +2,8 @@
 // once; Restore defaults, Ok and Cancel.
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 const QColor kRedPixel(255, 0, 0);
 const QColor kWhitePixel(255, 255, 255);
@@ -83,6 +85,10 @@ class ColourSettingsTest : public QObject {
     QCOMPARE(w_.Grab().pixelColor(thirdOnEight), kRedPixel);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(ColourSettingsTest)
 #include "colour_settings_test.moc"

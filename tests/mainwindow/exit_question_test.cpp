@@ -4,6 +4,8 @@
 
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 class ExitQuestionTest : public QObject {
   Q_OBJECT
 
@@ -69,6 +71,10 @@ class ExitQuestionTest : public QObject {
     QVERIFY(boxEnabled);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(ExitQuestionTest)
 #include "exit_question_test.moc"

@@ -3,6 +3,8 @@
 #include "tests/mainwindow/game_fixture.h"
 #include "tests/support/game_results.h"
 
+namespace morvik {
+
 namespace {
 
 struct Ending {
@@ -152,3 +154,5 @@ TEST_F(GameEnd, ResultTable) {
     EXPECT_EQ(kindWon(before, model->Score(), true), row.points) << "human wins: " << row.what;
   }
 }
+
+}  // namespace morvik

@@ -5,6 +5,8 @@
 
 #include "net/network.h"
 
+namespace morvik {
+
 double ScriptedDice::Next() {
   if (dice_.empty()) {
     throw std::runtime_error("the game rolled more dice than scripted");
@@ -54,3 +56,5 @@ std::vector<std::string> GameTest::LinesFrom(std::size_t from) const {
   const auto& lines = model->ComboBox1().lines;
   return {lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end()};
 }
+
+}  // namespace morvik

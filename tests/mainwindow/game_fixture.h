@@ -12,6 +12,8 @@
 
 #include "mainwindow/game_model.h"
 
+namespace morvik {
+
 // Dice given as die values; fails the test when it runs dry or when rolls are
 // left over at the end.
 class ScriptedDice : public DiceSource {
@@ -82,3 +84,5 @@ class GameTest : public ::testing::Test {
 inline void PrintTo(const SignedBoard& b, std::ostream* os) {
   for (int i = 0; i <= 25; ++i) *os << (i ? " " : "") << b[i];
 }
+
+}  // namespace morvik

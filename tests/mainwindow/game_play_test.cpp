@@ -2,6 +2,8 @@
 // beside the board, Undo, Ok, the dice label, the game end and the next game.
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 const QColor kRedPixel(255, 0, 0);
 const QColor kWhitePixel(255, 255, 255);
@@ -132,6 +134,10 @@ class GamePlayTest : public QObject {
     QVERIFY(f.DrawGrid1->isEnabled());
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(GamePlayTest)
 #include "game_play_test.moc"

@@ -3,6 +3,8 @@
 // same logical layout.
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 QImage DevicePixels(QWidget* widget) {
@@ -55,6 +57,10 @@ class HiDpiTest : public QObject {
     }
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(HiDpiTest)
 #include "hidpi_test.moc"

@@ -6,6 +6,8 @@
 
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 // Asks the widget for its hint as the mouse resting on it would.
@@ -65,6 +67,10 @@ class HintsTest : public QObject {
     QCOMPARE(ShownHint(f.ComboBox1->lineEdit(), {5, 5}), QString());
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(HintsTest)
 #include "hints_test.moc"

@@ -4,6 +4,8 @@
 
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 // The focus as a click into the history list leaves it.
@@ -128,6 +130,10 @@ class KeyboardTest : public QObject {
     QCOMPARE(w_.History().size(), 1);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(KeyboardTest)
 #include "keyboard_test.moc"

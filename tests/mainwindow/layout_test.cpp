@@ -5,6 +5,8 @@
 #include "display/fonts.h"
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 QString Caption(QWidget* control) {
@@ -212,6 +214,10 @@ class LayoutTest : public QObject {
     QCOMPARE(f.PopupMenu1->actions().size(), 1);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(LayoutTest)
 #include "layout_test.moc"

@@ -4,6 +4,8 @@
 
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 const std::string kNewGameQuestion =
@@ -179,6 +181,10 @@ class MenuTest : public QObject {
     QCOMPARE(f.ComboBox1->count(), 1);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(MenuTest)
 #include "menu_test.moc"

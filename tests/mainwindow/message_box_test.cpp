@@ -10,6 +10,8 @@
 #include "mainwindow/game_texts.h"
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 QString FromView(std::string_view text) {
@@ -114,6 +116,10 @@ class MessageBoxTest : public QObject {
     QCOMPARE(dialogs.Confirm("  Exit Morvik ?  "), answer);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(MessageBoxTest)
 #include "message_box_test.moc"

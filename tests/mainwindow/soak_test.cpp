@@ -7,6 +7,8 @@
 #include "rules/primitives.h"
 #include "tests/mainwindow/game_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 class RandomDialogs : public GameDialogs {
@@ -267,3 +269,5 @@ TEST_F(Soak, RandomClicksKeepTheGameConsistent) {
   RecordProperty("clicks", steps);
   RecordProperty("games", dialogs.messages);
 }
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include "net/network.h"
 #include "tests/mainwindow/window_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 bool AnyWeightSet() {
@@ -145,6 +147,10 @@ class StartupTest : public QObject {
     QCOMPARE(NetWeights[2][0][39], 0.25f);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(StartupTest)
 #include "startup_test.moc"

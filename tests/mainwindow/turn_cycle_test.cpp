@@ -3,6 +3,8 @@
 #include "mainwindow/game_texts.h"
 #include "tests/mainwindow/game_fixture.h"
 
+namespace morvik {
+
 namespace {
 
 void ExpectHumanMoving(const GameModel& m) {
@@ -256,3 +258,5 @@ TEST(ElapsedTime, IsWrittenAsHoursMinutesSeconds) {
   EXPECT_EQ(FormatElapsed(0.4), "00:00:00");
   EXPECT_EQ(FormatElapsed(3725.9), "01:02:05");
 }
+
+}  // namespace morvik

@@ -11,6 +11,8 @@
 
 #include "net/network.h"
 
+namespace morvik {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -144,3 +146,5 @@ TEST(WeightPlaces, NumbersWithThousands) {
 }
 
 }  // namespace
+
+}  // namespace morvik

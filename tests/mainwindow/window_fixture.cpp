@@ -2,6 +2,8 @@
 
 #include "display/application_title.h"
 
+namespace morvik {
+
 void AnsweringDialogs::Inform(std::string_view text) {
   events.push_back("inform: " + std::string(text));
   if (onInform) onInform(text);
@@ -80,3 +82,5 @@ SignedBoard MakeBoard(std::initializer_list<std::pair<int, int>> cells) {
   for (const auto& [index, count] : cells) board[index] = count;
   return board;
 }
+
+}  // namespace morvik

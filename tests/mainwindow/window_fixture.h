@@ -13,6 +13,8 @@
 
 #include "mainwindow/program.h"
 
+namespace morvik {
+
 // Answers the window's boxes from a script and records them in order.
 class AnsweringDialogs : public WindowDialogs {
  public:
@@ -60,3 +62,5 @@ struct WindowFixture {
 
 // A board from (index, count) pairs: positive Player-1, negative the computer.
 SignedBoard MakeBoard(std::initializer_list<std::pair<int, int>> cells);
+
+}  // namespace morvik

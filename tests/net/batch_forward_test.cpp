@@ -13,6 +13,8 @@
 #include "rules/move_list.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 uint32_t Bits(float f) {
@@ -167,3 +169,5 @@ TEST(ForwardBatch, ForcingALowerPathTakesItAndAHigherOneIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -10,6 +10,8 @@
 #include "tests/net/reference_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 void SetUpNet(std::mt19937& rng, double scale) {
@@ -87,3 +89,5 @@ TEST(EvaluateNet, ValueIsTheSameWhicheverIdenticalSideComesFirst) {
 }
 
 }  // namespace
+
+}  // namespace morvik

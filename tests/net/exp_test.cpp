@@ -6,6 +6,8 @@
 #include "net/net_exp.h"
 #include "net/net_simd.h"
 
+namespace morvik {
+
 namespace {
 
 TEST(NetExp, WithinOneUnitInTheLastPlaceOfTheLibraryExponential) {
@@ -47,3 +49,5 @@ TEST(NetExp, VectorFormMatchesTheScalarForm) {
 }
 
 }  // namespace
+
+}  // namespace morvik

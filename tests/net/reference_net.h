@@ -6,6 +6,8 @@
 #include "net/net_exp.h"
 #include "net/network.h"
 
+namespace morvik {
+
 inline void ReferenceEvaluateNet() {
   const int count = NetLayout[0];
   for (int p = 1; p <= count - 1; ++p) {
@@ -29,3 +31,5 @@ inline void ReferenceEvaluateNet() {
     }
   }
 }
+
+}  // namespace morvik

@@ -10,6 +10,8 @@
 #include "net/network.h"
 #include "tests/support/temp_path.h"
 
+namespace morvik {
+
 namespace {
 
 std::vector<float> Read(const std::string& text, int count, WeightFileReport* report = nullptr) {
@@ -94,3 +96,5 @@ TEST(WeightFile, LoadsIntoTheMatricesInFileOrder) {
 }
 
 }  // namespace
+
+}  // namespace morvik

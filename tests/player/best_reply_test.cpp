@@ -9,6 +9,8 @@
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct BestReply : ::testing::Test {
@@ -158,3 +160,5 @@ TEST_F(BestReply, StruckEntryStrikesEveryLaterShortPlay) {
 }
 
 }  // namespace
+
+}  // namespace morvik

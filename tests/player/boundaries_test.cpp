@@ -14,6 +14,8 @@
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct Boundaries : ::testing::Test {
@@ -98,3 +100,5 @@ TEST(CloseCallTrigger, AtAndJustAboveTheRatio) {
 }
 
 }  // namespace
+
+}  // namespace morvik

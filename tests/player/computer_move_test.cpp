@@ -11,6 +11,8 @@
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct Fixture : ::testing::Test {
@@ -168,3 +170,5 @@ TEST_F(ComputerMove, DoubletPruningOnlyForMoreThanFiveEntries) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -11,6 +11,8 @@
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct LookAhead : ::testing::Test {
@@ -135,3 +137,5 @@ TEST_F(LookAhead, CandidatesBeforeTheWinKeepTheirLookAheadScore) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -13,10 +13,16 @@
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 std::atomic<bool> gCounting{false};
 std::atomic<long> gAllocations{0};
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 void* operator new(std::size_t size) {
   if (gCounting) ++gAllocations;

@@ -6,6 +6,8 @@
 
 #include "player/player_sink.h"
 
+namespace morvik {
+
 struct RecordingSink : PlayerSink {
   void History(std::string_view line) override { history.emplace_back(line); }
   void Log(std::string_view line) override { log.emplace_back(line); }
@@ -18,3 +20,5 @@ struct RecordingSink : PlayerSink {
   std::vector<std::string> log;
   double elapsed = -1.0;
 };
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 
 #include "net/network.h"
 
+namespace morvik {
+
 inline void ZeroNet() {
   NetGain = 0.5f;
   InitNetLayout();
@@ -49,3 +51,5 @@ inline void RandomNet(unsigned seed) {
   for (int k = 0; k < 40; ++k) NetWeights[2][0][k] = next();
   PackNetWeights();
 }
+
+}  // namespace morvik

@@ -18,6 +18,8 @@
 #include "rules/primitives.h"
 #include "tests/support/temp_path.h"
 
+namespace morvik {
+
 namespace {
 
 struct Read {
@@ -281,3 +283,5 @@ TEST_P(ExtremeWeights, ComputerStillPlaysAListedMove) {
 INSTANTIATE_TEST_SUITE_P(Patterns, ExtremeWeights, testing::Values(0, 1, 2));
 
 }  // namespace
+
+}  // namespace morvik

@@ -12,6 +12,8 @@
 #include "rules/board_invariants.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 // Counts the reports of one move and checks their shape.
@@ -179,3 +181,5 @@ std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, lon
   }
   return "";
 }
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+namespace morvik {
+
 struct SoakTotals {
   long games = 0;
   long plies = 0;
@@ -28,3 +30,5 @@ class ComputerPlayer;
 // fault found.
 std::string PlaySoakGame(ComputerPlayer& player, const SoakOptions& options, long index,
                          SoakTotals& totals);
+
+}  // namespace morvik

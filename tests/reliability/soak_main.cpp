@@ -12,6 +12,8 @@
 #include "player/computer_player.h"
 #include "tests/reliability/soak_game.h"
 
+namespace morvik {
+
 namespace {
 void PrintTotals(const SoakTotals& t, double seconds) {
   std::printf(
@@ -61,6 +63,10 @@ int Run(int argc, char** argv) {
   return 0;
 }
 }  // namespace
+
+}  // namespace morvik
+
+using namespace morvik;
 
 int main(int argc, char** argv) {
   try {

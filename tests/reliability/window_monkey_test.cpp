@@ -17,6 +17,8 @@
 #include "rules/board_invariants.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 namespace {
 
 class RandomDialogs : public WindowDialogs {
@@ -226,6 +228,10 @@ class WindowMonkeyTest : public QObject {
           w.Model().ComboBox1().lines.size(), lastScore, dialogs.questions, dialogs.messages);
   }
 };
+
+}  // namespace morvik
+
+using namespace morvik;
 
 QTEST_MAIN(WindowMonkeyTest)
 

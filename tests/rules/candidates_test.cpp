@@ -6,6 +6,8 @@
 
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 std::vector<CheckerMove> Candidates(const SignedBoard& b, int d) {
@@ -44,3 +46,5 @@ TEST(SingleDieCandidates, BlockedPointsAreSkippedAndBlotsAreHit) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -8,6 +8,8 @@
 #include "rules/notation.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct Case {
@@ -99,3 +101,5 @@ TEST(Enumerate, OpeningSixFiveHasNoSwappedPair) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -6,6 +6,8 @@
 #include "rules/game_result.h"
 #include "tests/support/game_results.h"
 
+namespace morvik {
+
 namespace {
 
 TEST(GameResultTable, KindOfWinOverEveryLoser) {
@@ -27,3 +29,5 @@ TEST(GameResultTable, WinnerAndPointsForEitherSide) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -4,6 +4,8 @@
 
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 struct ResultCase {
@@ -43,3 +45,5 @@ TEST(GameResult, EveryKindForEitherSide) {
 }
 
 }  // namespace
+
+}  // namespace morvik

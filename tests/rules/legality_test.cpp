@@ -12,6 +12,8 @@
 #include "rules/move_list.h"
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 // Mover's counts by own point (0 off, 25 bar) and the other side's counts on
@@ -130,3 +132,5 @@ TEST(Legality, ListReachesExactlyTheBruteForcePositions) {
 }
 
 }  // namespace
+
+}  // namespace morvik

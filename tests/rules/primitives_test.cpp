@@ -6,6 +6,8 @@
 
 #include "tests/support/positions.h"
 
+namespace morvik {
+
 namespace {
 
 int Total(const SideBoard& side) {
@@ -124,3 +126,5 @@ TEST(SignedPrimitives, HitTurnsBlotIntoOwnCheckerAndFillsTheBar) {
 }
 
 }  // namespace
+
+}  // namespace morvik

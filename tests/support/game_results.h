@@ -11,6 +11,8 @@
 
 #include "rules/board.h"
 
+namespace morvik {
+
 struct ResultRow {
   std::string what;
   std::vector<std::pair<int, int>> loser;  // (own point, checkers)
@@ -54,3 +56,5 @@ inline SideBoard SideWithLeft(int left) {
   for (int s = 1; s <= kCheckersPerSide - left; ++s) side.Slot(kOffRow, s) = 1;
   return side;
 }
+
+}  // namespace morvik

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace morvik {
+
 std::vector<SignedBoard> RandomPlayPositions(std::mt19937& rng, int count) {
   std::vector<SignedBoard> out;
   auto list = std::make_unique<MoveList>();
@@ -27,3 +29,5 @@ std::vector<SignedBoard> RandomPlayPositions(std::mt19937& rng, int count) {
   }
   return out;
 }
+
+}  // namespace morvik

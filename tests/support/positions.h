@@ -11,6 +11,8 @@
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
+namespace morvik {
+
 inline SignedBoard Board(std::initializer_list<std::pair<int, int>> cells) {
   SignedBoard b;
   for (const auto& [index, value] : cells) b[index] = value;
@@ -28,3 +30,5 @@ inline BoardPosition PositionFor(const SignedBoard& board, bool humanMoves) {
 // Positions met in random games from the start (sides alternating), until a
 // side has borne off all its checkers.
 std::vector<SignedBoard> RandomPlayPositions(std::mt19937& rng, int count);
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace morvik {
+
 inline std::string UniqueTempPath(std::string_view stem) {
   static std::atomic<int> serial{0};
   std::string dir = testing::TempDir();
@@ -16,3 +18,5 @@ inline std::string UniqueTempPath(std::string_view stem) {
   return dir + "morvik-" + std::string(stem) + "-" + std::to_string(::getpid()) + "-" +
          std::to_string(serial++);
 }
+
+}  // namespace morvik

@@ -12,6 +12,8 @@
 #include "tests/support/positions.h"
 #include "train/trainer.h"
 
+namespace morvik {
+
 namespace {
 
 float Value(const PackedNet& net, const ActiveInputs& a) {
@@ -71,3 +73,5 @@ TEST(TdStep, EveryWeightMovesByItsGradient) {
 }
 
 }  // namespace
+
+}  // namespace morvik

@@ -9,6 +9,8 @@
 #include "rules/primitives.h"
 #include "train/trainer.h"
 
+namespace morvik {
+
 namespace {
 ActiveInputs StartInputs() {
   BoardPosition p;
@@ -96,3 +98,5 @@ TEST(Trainer, OneThreadEqualsSequentialGames) {
   EXPECT_EQ(std::memcmp(&trainer.Weights(), &net, sizeof net), 0);
 }
 }  // namespace
+
+}  // namespace morvik

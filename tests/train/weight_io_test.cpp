@@ -15,6 +15,8 @@
 #include "tests/support/temp_path.h"
 #include "train/trainer.h"
 
+namespace morvik {
+
 namespace {
 // Every exponent, both signs, subnormals, and random mantissas.
 std::vector<float> BitPatterns() {
@@ -104,3 +106,5 @@ TEST(TrainerWeightFile, FifoAndDirectoryAreRefusedWithoutBlocking) {
   std::remove(fifo.c_str());
 }
 }  // namespace
+
+}  // namespace morvik
