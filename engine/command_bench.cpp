@@ -166,6 +166,7 @@ int RunBench(int argc, char** argv) {
   const Arguments args(argc, argv, 2, {{"--seconds", 1}, {"--weights", 1}, {"--path", 1}});
   const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
   if (args.Has("--path")) ForceNetPath(ParsePath(args.Value("--path", "")));
+  if (args.Has("--weights")) LoadEngineWeights(args);  // refused before any work
   std::printf("vector path %s (best here %s), batches of %d\n", NetPathName(ActiveNetPath()),
               NetPathName(BestNetPath()), kBatchSize);
   LoadBenchWeights();
