@@ -153,12 +153,8 @@ NetPath ParsePath(const std::string& name) {
 int RunBench(int argc, char** argv) {
   const EngineArguments args(argc, argv, 2, {{"--seconds", 1}, {"--weights", 1}, {"--path", 1}});
   const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
-  if (args.Has("--weights")) {  // refused before anything is printed
-    static float values[kWeightCount];
-    const std::string path = args.Value("--weights", "");
-    CheckWeightReport(ReadWeightFile(path.c_str(), values), path);
-  }
   if (args.Has("--path")) ForceNetPath(ParsePath(args.Value("--path", "")));
+  if (args.Has("--weights")) LoadEngineWeights(args);  // refused before any work
   std::printf("vector path %s (best here %s), batches of %d\n", NetPathName(ActiveNetPath()),
               NetPathName(BestNetPath()), kBatchSize);
   LoadBenchWeights();

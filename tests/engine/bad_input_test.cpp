@@ -242,6 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"bench --seconds 99999999999", "--seconds must lie in 0..600, got 99999999999"},
         BadInput{"bench --seconds 1 --seconds 1", "option --seconds given twice"},
         BadInput{"bench --weights {short}", "only 100 of 32,840 weights in {short}"},
+        BadInput{"bench --path avx1024", "--path must be sse2, avx2 or avx512"},
         BadInput{"duel --games 3", "--games must be even"},
         BadInput{"duel --games 0", "--games must lie in 2..100000000, got 0"},
         BadInput{"duel --games 2x", "--games is not an integer: '2x'"},
