@@ -44,7 +44,13 @@ float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int 
   return Forward(net, chosen, trace);
 }
 
-int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws) {
+float FinalTarget(WinKind kind, TrainTarget target) {
+  if (target == TrainTarget::kWin) return 1.0f;
+  return static_cast<float>(3 + Points(kind)) / 6.0f;
+}
+
+int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
+              TrainTarget target) {
   ActiveInputs* current = &ws.after[0];
   ActiveInputs* previous = &ws.after[1];
   GreedyPlayer player(net, ws, current);  // in both seats
@@ -52,7 +58,7 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws) 
     // The mover's previous position is worth what this one is not.
     if (move.turn > 0) TdStep(net, *previous, 1.0f - player.value, alpha);
     if (move.result.Over()) {
-      TdStep(net, *current, 1.0f, alpha);
+      TdStep(net, *current, FinalTarget(move.result.kind, target), alpha);
       return true;
     }
     std::swap(current, previous);

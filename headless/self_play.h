@@ -10,6 +10,7 @@
 #include "net/packed_net.h"
 #include "player/position_key.h"
 #include "player/scoring.h"
+#include "rules/game_result.h"
 #include "rules/move_list.h"
 
 namespace morvik {
@@ -32,9 +33,19 @@ struct PlayWorkspace {
 float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int d1, int d2,
                  PlayWorkspace& ws, ActiveInputs& chosen);
 
+// What the network learns to predict for the side that has just moved.
+// Points: the game's value in points, -3..3, mapped linearly onto 0..1 (a
+// plain win 4/6, a gammon 5/6, a backgammon 1), so that 1 - value is the
+// other side's. Win: the chance of winning the game, whatever its size.
+enum class TrainTarget { kPoints, kWin };
+
+// The value a finished game has for its winner.
+float FinalTarget(WinKind kind, TrainTarget target);
+
 // One self-play game from the starting position, learning as it goes.
 // Returns the number of turns played.
-int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws);
+int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
+              TrainTarget target = TrainTarget::kPoints);
 
 // One game of the network (greedy, no learning) against the baseline; the
 // network moves first when netFirst. Returns the network's points (+ won,

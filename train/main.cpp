@@ -29,6 +29,8 @@ const std::vector<OptionRule> kOptions = {
     {"--checkpoints", 1, "folder for numbered copies of the weights"},
     {"--curve", 1, "file the benchmark figures are appended to"},
     {"--pubeval", 1, "folder of the baseline's weights"},
+    {"--target", 1,
+     "what the network learns: points (the game's value) or win (its chance) (points)"},
 };
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
@@ -74,6 +76,10 @@ TrainOptions ParseOptions(const Arguments& a) {
   o.checkpointDir = a.Value("--checkpoints", "");
   o.curve = a.Value("--curve", "");
   o.baselineDir = a.Value("--pubeval", o.baselineDir);
+  const std::string target = a.Value("--target", "points");
+  if (target != "points" && target != "win")
+    throw UsageError("--target must be points or win, not '" + target + "'");
+  o.target = target == "win" ? TrainTarget::kWin : TrainTarget::kPoints;
   return o;
 }
 }  // namespace

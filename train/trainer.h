@@ -32,6 +32,7 @@ struct TrainOptions {
   std::string checkpointDir;  // empty: no numbered checkpoints
   std::string curve;          // benchmark figures, one line per benchmark
   std::string baselineDir;    // empty: DefaultBaselineDir()
+  TrainTarget target = TrainTarget::kPoints;
 };
 
 struct BenchFigures {
