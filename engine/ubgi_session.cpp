@@ -79,8 +79,8 @@ std::string UbgiSession::AnswerBoard(const FibsBoard& board) {
   const int side = FibsActingSide(board);
   FibsSideBoards(board, side, engine_, other_);
   if (board.wasDoubled != 0) {
-    // The doubler is on roll: the network's value for the engine, as the side
-    // that has just moved, is its chance to win.
+    // The doubler is on roll: the network's value is the engine's, as the
+    // side that has just moved.
     return EvaluateBoards(engine_, other_) >= kTakePoint ? "take" : "drop";
   }
   const auto& dice = FibsDice(board, side);

@@ -12,8 +12,11 @@
 
 namespace morvik {
 
-// The winning chance the network must give the engine for it to take a double.
-inline constexpr float kTakePoint = 0.25f;
+// The network values a position at (points + 3) / 6 for the side that has
+// just moved, points being what the game is worth to it without the cube, -3
+// to 3. A take is right when the doubled game is worth at least the point a
+// drop gives away: when the game is worth at least -1/2, a value of 5/12.
+inline constexpr float kTakePoint = 5.0f / 12.0f;
 
 class UbgiSession {
  public:

@@ -76,16 +76,17 @@ double Eval(const std::string& args) {
   return std::stod(run.out);
 }
 
-// A position ID is answered for the side on roll: the chance that it wins.
-// A board is answered for the computer having just moved, the human on roll.
+// A position ID is answered for the side on roll, a board for the computer
+// having just moved, the human on roll. The shipped weights value a sure
+// gammon at 5/6 and a sure gammon lost at 1/6.
 TEST(EngineEval, PositionIdAnswersForTheSideOnRoll) {
   // The side on roll bears off its last two checkers with any roll.
   const std::string winsNow = PositionIdOf({{1, 1}, {2, 1}}, {{19, 15}});
-  EXPECT_GT(Eval("--position-id " + winsNow), 0.95);
+  EXPECT_GT(Eval("--position-id " + winsNow), 0.75);
   // The side on roll has all 15 on its 13-point; the other bears off next.
   const std::string losesNext = PositionIdOf({{13, 15}}, {{1, 1}, {2, 1}});
   const double onRoll = Eval("--position-id " + losesNext);
-  EXPECT_LT(onRoll, 0.05);
+  EXPECT_LT(onRoll, 0.25);
   // The same position as a board, the human on roll: the computer's chance,
   // so the two answers add up to one.
   const double computer = Eval("--board 0,0,0,0,0,0,0,0,0,0,0,0,0,15,0,0,0,0,0,0,0,0,0,-1,-1,0");

@@ -140,7 +140,7 @@ def check_cube(engine, weights, proc, mover, other, rng):
     if proc.ask(fibs_line(mover, other, (0, 0), orientation)) != "roll":
         raise Fault("the engine did not just roll")
     value = float(run_tool(engine, ["eval", "--board", cli_board(mover, other), "--weights", weights]))
-    expected = "take" if value >= 0.25 else "drop"
+    expected = "take" if value >= 5.0 / 12.0 else "drop"
     answer = proc.ask(fibs_line(mover, other, (0, 0), orientation, doubled=True))
     if answer != expected:
         raise Fault("cube answer %r, the network's %.6f wants %r" % (answer, value, expected))

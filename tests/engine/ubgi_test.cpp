@@ -21,7 +21,7 @@ namespace {
 // off, -0.0001 * p * p per checker on its point p, -0.5 per checker on its bar,
 // +0.5 per opposing checker on the bar. Output = s(8 (s(4 (s(S) - 0.5)) - 0.5)),
 // so the engine hits first, then bears off, then brings its rearmost checkers
-// forward; it takes a double when S >= about -0.58.
+// forward; it takes a double when S >= about -0.17.
 std::string WriteHandMadeWeights() {
   const std::string path = UniqueTempPath("ubgi-weights.pc");
   std::FILE* f = std::fopen(path.c_str(), "w");
@@ -197,9 +197,12 @@ TEST_F(Ubgi, NoLegalMoveIsAnEmptyLine) {
 
 TEST_F(Ubgi, CubeActions) {
   const Side buried = Checkers({{25, 3}, {24, 12}});
+  const Side home = Checkers({{6, 5}, {5, 5}, {4, 5}});  // S about -0.04
   for (const Orientation& o : kOrientations) {
     EXPECT_EQ(Ask(FibsLine(kStart, kStart, {0, 0}, o)), "roll");  // never doubles
-    EXPECT_EQ(Ask(FibsLine(kStart, kStart, {0, 0, true}, o)), "take");
+    EXPECT_EQ(Ask(FibsLine(home, kStart, {0, 0, true}, o)), "take");
+    // S about -0.24: a game worth less than -1/2 point
+    EXPECT_EQ(Ask(FibsLine(kStart, kStart, {0, 0, true}, o)), "drop");
     EXPECT_EQ(Ask(FibsLine(buried, kStart, {0, 0, true}, o)), "drop");
   }
 }
