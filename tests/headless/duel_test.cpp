@@ -8,6 +8,7 @@
 #include "headless/players.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "tests/headless/first_listed_player.h"
 
 namespace morvik {
 
@@ -18,18 +19,6 @@ BaselineWeights LoadedBaseline() {
   EXPECT_TRUE(LoadBaseline(std::string(MORVIK_SOURCE_DIR) + "/data/pubeval", w, error)) << error;
   return w;
 }
-
-// Plays the first listed full move: a weak player with a known direction.
-class FirstListedPlayer : public GamePlayer {
- public:
-  void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
-    EnumerateMoves(own, opponent, d1, d2, list_);
-    if (list_.count > 0) ApplyEntry(own, opponent, list_[0]);
-  }
-
- private:
-  MoveList list_;
-};
 
 TEST(Duel, SamePlayerOnBothSeatsComesOutExactlyEven) {
   static const BaselineWeights w = LoadedBaseline();

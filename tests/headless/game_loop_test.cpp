@@ -7,22 +7,11 @@
 #include "headless/dice_stream.h"
 #include "rules/board_invariants.h"
 #include "rules/move_list.h"
+#include "tests/headless/first_listed_player.h"
 
 namespace morvik {
 
 namespace {
-
-// Plays the first listed full move: a weak player with a known direction.
-class FirstListedPlayer : public GamePlayer {
- public:
-  void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
-    EnumerateMoves(own, opponent, d1, d2, list_);
-    if (list_.count > 0) ApplyEntry(own, opponent, list_[0]);
-  }
-
- private:
-  MoveList list_;
-};
 
 // Never moves: loses a backgammon, its back checkers still in the winner's home.
 class IdlePlayer : public GamePlayer {

@@ -11,6 +11,7 @@
 #include "net/network.h"
 #include "net/weight_file.h"
 #include "rules/move_list.h"
+#include "tests/net/random_net.h"
 #include "tests/support/positions.h"
 
 namespace morvik {
@@ -21,15 +22,6 @@ uint32_t Bits(float f) {
   uint32_t b;
   std::memcpy(&b, &f, sizeof b);
   return b;
-}
-
-void RandomWeights(std::mt19937& rng, double scale) {
-  NetGain = 0.5f;
-  InitNetLayout();
-  std::uniform_real_distribution<double> u(-scale, scale);
-  std::vector<float> values(kWeightCount);
-  for (float& v : values) v = static_cast<float>(u(rng));
-  StoreWeights(values.data());
 }
 
 // Every path this processor has, the baseline first.
@@ -61,7 +53,7 @@ std::vector<ActiveInputs> Inputs(const std::vector<SignedBoard>& boards) {
 // from small to saturating: each lane equals the single evaluation.
 void ExpectBatchesMatchSingle(std::mt19937& rng, const std::vector<ActiveInputs>& inputs) {
   for (double scale : {0.05, 1.0, 12.0}) {
-    RandomWeights(rng, scale);
+    SetUpRandomNet(rng, scale);
     std::vector<float> single(inputs.size());
     NetTrace trace;
     for (size_t i = 0; i < inputs.size(); ++i) single[i] = Forward(gPackedNet, inputs[i], trace);

@@ -7,21 +7,13 @@
 #include "net/batch_forward.h"
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "tests/net/random_net.h"
 #include "tests/net/reference_net.h"
 #include "tests/support/positions.h"
 
 namespace morvik {
 
 namespace {
-
-void SetUpNet(std::mt19937& rng, double scale) {
-  NetGain = 0.5f;
-  InitNetLayout();
-  std::uniform_real_distribution<double> u(-scale, scale);
-  std::vector<float> values(kWeightCount);
-  for (float& v : values) v = static_cast<float>(u(rng));
-  StoreWeights(values.data());
-}
 
 uint32_t Bits(float f) {
   uint32_t b;
@@ -31,7 +23,7 @@ uint32_t Bits(float f) {
 
 TEST(EvaluateNet, AllZeroWeightsGiveOneHalf) {
   std::mt19937 rng(1);
-  SetUpNet(rng, 0.0);
+  SetUpRandomNet(rng, 0.0);
   BoardPosition p;
   BuildBoardPosition(StartingPosition(), p);
   EncodeInput(p.own, p.opponent);
@@ -62,7 +54,7 @@ TEST(EvaluateNet, FastPathMatchesThePlainLoopBitForBit) {
     if (path > BestNetPath()) continue;
     ForceNetPath(path);
     for (double scale : {0.1, 1.0, 8.0}) {
-      SetUpNet(rng, scale);
+      SetUpRandomNet(rng, scale);
       for (const SignedBoard& b : positions) {
         BoardPosition p;
         BuildBoardPosition(b, p);
@@ -82,7 +74,7 @@ TEST(EvaluateNet, FastPathMatchesThePlainLoopBitForBit) {
 
 TEST(EvaluateNet, ValueIsTheSameWhicheverIdenticalSideComesFirst) {
   std::mt19937 rng(5);
-  SetUpNet(rng, 1.0);
+  SetUpRandomNet(rng, 1.0);
   BoardPosition p;
   BuildBoardPosition(StartingPosition(), p);
   EXPECT_EQ(EvaluateBoards(p.own, p.opponent), EvaluateBoards(p.opponent, p.own));
