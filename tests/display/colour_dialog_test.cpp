@@ -3,18 +3,11 @@
 #include <QTest>
 
 #include "display/Unit2.h"
+#include "tests/display/colour_host.h"
 
 namespace morvik {
 
 namespace {
-
-class Host : public ColourSettingsHost {
- public:
-  BoardColours colours;
-  int redraws = 0;
-  BoardColours& ColourSettings() override { return colours; }
-  void tegnbraet1(QObject*) override { ++redraws; }
-};
 
 // Answers every chooser with `answer`, or cancels it when there is none.
 class Chooser : public ColourChooser {

@@ -12,18 +12,11 @@
 #include "display/application_title.h"
 #include "display/contrast.h"
 #include "display/fonts.h"
+#include "tests/display/colour_host.h"
 
 namespace morvik {
 
 namespace {
-
-class Host : public ColourSettingsHost {
- public:
-  BoardColours colours;
-  int redraws = 0;
-  BoardColours& ColourSettings() override { return colours; }
-  void tegnbraet1(QObject*) override { ++redraws; }
-};
 
 class Chooser : public ColourChooser {
  public:
