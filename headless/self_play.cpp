@@ -49,18 +49,34 @@ float FinalTarget(WinKind kind, TrainTarget target) {
   return static_cast<float>(3 + Points(kind)) / 6.0f;
 }
 
-int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
-              TrainTarget target) {
+float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                  PlayWorkspace& ws, TrainTarget target) {
+  double value = 0.0;
+  for (int i = 1; i <= 6; ++i) {
+    for (int j = i; j <= 6; ++j) {
+      SideBoard replier = opponent, mover = own;
+      float reply = PlayGreedy(net, replier, mover, j, i, ws, ws.candidate);
+      if (AllBorneOff(replier)) reply = FinalTarget(KindOfWin(mover), target);
+      value += (i == j ? 1.0 / 36.0 : 1.0 / 18.0) * (1.0 - static_cast<double>(reply));
+    }
+  }
+  return static_cast<float>(value);
+}
+
+int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, TrainTarget target,
+              TrainTargetDepth depth) {
   ActiveInputs* current = &ws.after[0];
   ActiveInputs* previous = &ws.after[1];
   GreedyPlayer player(net, ws, current);  // in both seats
+  const bool onePly = depth == TrainTargetDepth::kOnePly;
   const auto learn = [&](const MoveReport& move) {
     // The mover's previous position is worth what this one is not.
-    if (move.turn > 0) TdStep(net, *previous, 1.0f - player.value, alpha);
+    if (!onePly && move.turn > 0) TdStep(net, *previous, 1.0f - player.value, alpha);
     if (move.result.Over()) {
       TdStep(net, *current, FinalTarget(move.result.kind, target), alpha);
       return true;
     }
+    if (onePly) TdStep(net, *current, OnePlyValue(net, move.own, move.opponent, ws, target), alpha);
     std::swap(current, previous);
     player.chosen = current;
     return true;

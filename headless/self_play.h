@@ -42,10 +42,24 @@ enum class TrainTarget { kPoints, kWin };
 // The value a finished game has for its winner.
 float FinalTarget(WinKind kind, TrainTarget target);
 
+// The value, for the side owning `own` that has just moved, of the position
+// one roll ahead: the mean over the opponent's 21 rolls, weighted by their
+// chances, of 1 - the value of the opponent's greedy reply (the exact final
+// target when the reply ends the game). Uses ws.list, ws.scores, ws.known,
+// ws.batch and ws.candidate.
+float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                  PlayWorkspace& ws, TrainTarget target);
+
+// Where each TD step aims: the value after the opponent's next move as played
+// (the plain TD(0) step), or the one-ply value of the position just reached,
+// which averages over every roll the opponent may throw.
+enum class TrainTargetDepth { kNextMove, kOnePly };
+
 // One self-play game from the starting position, learning as it goes.
 // Returns the number of turns played.
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
-              TrainTarget target = TrainTarget::kPoints);
+              TrainTarget target = TrainTarget::kPoints,
+              TrainTargetDepth depth = TrainTargetDepth::kNextMove);
 
 // One game of the network (greedy, no learning) against the baseline; the
 // network moves first when netFirst. Returns the network's points (+ won,

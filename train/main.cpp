@@ -31,6 +31,9 @@ const std::vector<OptionRule> kOptions = {
     {"--pubeval", 1, "folder of the baseline's weights"},
     {"--target", 1,
      "what the network learns: points (the game's value) or win (its chance) (points)"},
+    {"--depth", 1,
+     "where each step aims: next (the value after the opponent's move as played) or one-ply "
+     "(the mean over all the opponent's rolls) (next)"},
 };
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
@@ -80,6 +83,10 @@ TrainOptions ParseOptions(const Arguments& a) {
   if (target != "points" && target != "win")
     throw UsageError("--target must be points or win, not '" + target + "'");
   o.target = target == "win" ? TrainTarget::kWin : TrainTarget::kPoints;
+  const std::string depth = a.Value("--depth", "next");
+  if (depth != "next" && depth != "one-ply")
+    throw UsageError("--depth must be next or one-ply, not '" + depth + "'");
+  o.depth = depth == "one-ply" ? TrainTargetDepth::kOnePly : TrainTargetDepth::kNextMove;
   return o;
 }
 }  // namespace

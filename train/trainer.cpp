@@ -104,7 +104,8 @@ void Trainer::PlayRound(int64_t first, int64_t end, float alpha) {
     net = *base_;
     for (int64_t g = first + t * perThread; g < first + (t + 1) * perThread && g < end; ++g) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
-      TrainGame(net, dice, alpha, *workspaces_[static_cast<size_t>(t)], options_.target);
+      TrainGame(net, dice, alpha, *workspaces_[static_cast<size_t>(t)], options_.target,
+                options_.depth);
     }
   });
   Merge(*master_, *base_, locals_);

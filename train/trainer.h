@@ -33,6 +33,7 @@ struct TrainOptions {
   std::string curve;          // benchmark figures, one line per benchmark
   std::string baselineDir;    // empty: DefaultBaselineDir()
   TrainTarget target = TrainTarget::kPoints;
+  TrainTargetDepth depth = TrainTargetDepth::kNextMove;
 };
 
 struct BenchFigures {

@@ -1,13 +1,19 @@
-# Win rate against the baseline over games trained, from the curve file that
-# morvik-train --curve writes ("games win-rate points-per-game games-played").
+# Games won and points per game against the baseline over games trained, from
+# a curve file as train/measure_curve.sh or morvik-train --curve write it
+# ("games win-rate points-per-game games-played", one line per checkpoint).
 # gnuplot -e "curve='curve.txt'; out='docs/training-curve.png'" train/training_curve.gp
-set terminal pngcairo size 800,480 font "sans,11"
+# Optional: -e "label='...'" names the points in the key.
+if (!exists("label")) label = "each checkpoint at 0-ply"
+set terminal pngcairo size 900,720 font "sans,11"
 set output out
-set title "Win rate of the network (0-ply) against the baseline evaluator"
-set xlabel "self-play games trained (thousands)"
-set ylabel "games won (%)"
+set multiplot layout 2,1 title "The network (0-ply) against the baseline evaluator"
 set grid
 set key bottom right
-set yrange [0:100]
-plot curve using ($1/1000):($2*100) with linespoints pt 7 ps 0.6 title "1,000 games per point (500 mirrored pairs)", \
-     50 with lines dt 2 lc rgb "gray" title "even"
+set xlabel "self-play games trained to points (millions; 0 = the win-trained weights)"
+set ylabel "games won (%)"
+plot curve using ($1/1e6):($2*100) with linespoints pt 7 ps 0.6 title label, \
+     66 with lines dt 2 lc rgb "gray" title "66%"
+set ylabel "points per game"
+plot curve using ($1/1e6):3 with linespoints pt 7 ps 0.6 lc rgb "dark-red" title label, \
+     0.45 with lines dt 2 lc rgb "gray" title "+0.45"
+unset multiplot
