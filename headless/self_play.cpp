@@ -17,14 +17,31 @@ class GreedyPlayer : public GamePlayer {
   GreedyPlayer(const PackedNet& net, PlayWorkspace& ws, ActiveInputs* chosen)
       : chosen(chosen), net_(net), ws_(ws) {}
   void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
+    if (randomLeft > 0) {
+      --randomLeft;
+      PlayRandom(own, opponent, d1, d2);
+      return;
+    }
     value = PlayGreedy(net_, own, opponent, d1, d2, ws_, *chosen);
   }
   ActiveInputs* chosen;
   float value = 0.0f;
+  // Moves still to be chosen at random, uniformly among the listed entries.
+  int randomLeft = 0;
+  DiceStream* chooser = nullptr;
 
  private:
   const PackedNet& net_;
   PlayWorkspace& ws_;
+
+  void PlayRandom(SideBoard& own, SideBoard& opponent, int d1, int d2) {
+    EnumerateMoves(own, opponent, d1, d2, ws_.list);
+    if (ws_.list.count > 0) {
+      ApplyEntry(own, opponent, ws_.list[static_cast<int>(chooser->Next() % ws_.list.count)]);
+    }
+    CollectActive(own, opponent, *chosen);
+    value = 0.5f;  // never a target: the next move is greedy or random too
+  }
 };
 }  // namespace
 
@@ -64,14 +81,20 @@ float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& o
 }
 
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, TrainTarget target,
-              TrainTargetDepth depth) {
+              TrainTargetDepth depth, int randomPlies, uint64_t choiceSeed) {
   ActiveInputs* current = &ws.after[0];
   ActiveInputs* previous = &ws.after[1];
   GreedyPlayer player(net, ws, current);  // in both seats
+  DiceStream chooser(choiceSeed);
+  player.randomLeft = randomPlies;
+  player.chooser = &chooser;
   const bool onePly = depth == TrainTargetDepth::kOnePly;
   const auto learn = [&](const MoveReport& move) {
-    // The mover's previous position is worth what this one is not.
-    if (!onePly && move.turn > 0) TdStep(net, *previous, 1.0f - player.value, alpha);
+    // The previous position is worth what this one is not, once this move
+    // was the network's own choice.
+    if (!onePly && move.turn > 0 && move.turn >= randomPlies) {
+      TdStep(net, *previous, 1.0f - player.value, alpha);
+    }
     if (move.result.Over()) {
       TdStep(net, *current, FinalTarget(move.result.kind, target), alpha);
       return true;

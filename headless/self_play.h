@@ -55,11 +55,15 @@ float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& o
 // which averages over every roll the opponent may throw.
 enum class TrainTargetDepth { kNextMove, kOnePly };
 
-// One self-play game from the starting position, learning as it goes.
-// Returns the number of turns played.
+// One self-play game from the starting position, learning as it goes. The
+// first `randomPlies` moves are chosen at random (by a stream from
+// `choiceSeed`), which leads into positions greedy play seldom reaches:
+// broken boards, checkers left back, games already lost. Returns the number
+// of turns played.
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
               TrainTarget target = TrainTarget::kPoints,
-              TrainTargetDepth depth = TrainTargetDepth::kNextMove);
+              TrainTargetDepth depth = TrainTargetDepth::kNextMove, int randomPlies = 0,
+              uint64_t choiceSeed = 0);
 
 // One game of the network (greedy, no learning) against the baseline; the
 // network moves first when netFirst. Returns the network's points (+ won,

@@ -34,6 +34,8 @@ const std::vector<OptionRule> kOptions = {
     {"--depth", 1,
      "where each step aims: next (the value after the opponent's move as played) or one-ply "
      "(the mean over all the opponent's rolls) (next)"},
+    {"--random-share", 1, "share of games whose first moves are chosen at random, 0..1 (0)"},
+    {"--random-plies", 1, "at most this many random moves at the start of such a game (12)"},
 };
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
@@ -87,6 +89,11 @@ TrainOptions ParseOptions(const Arguments& a) {
   if (depth != "next" && depth != "one-ply")
     throw UsageError("--depth must be next or one-ply, not '" + depth + "'");
   o.depth = depth == "one-ply" ? TrainTargetDepth::kOnePly : TrainTargetDepth::kNextMove;
+  if (a.Has("--random-share"))
+    o.randomShare = ParseReal(a.Values("--random-share").front(), 0.0, 1.0, "--random-share");
+  o.randomPlies = static_cast<int>(ParseCount(a, "--random-plies", o.randomPlies));
+  if (o.randomPlies < 1 || o.randomPlies > 1000)
+    throw UsageError("--random-plies must lie in 1..1000");
   return o;
 }
 }  // namespace

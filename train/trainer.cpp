@@ -12,6 +12,22 @@ namespace morvik {
 
 namespace {
 constexpr uint64_t kBenchSeed = 0x5EED0B0Cull;
+constexpr uint64_t kStartSeed = 0x57A27EDull;
+
+// How game g begins: the number of random moves and the seed that picks them.
+struct GameStart {
+  int randomPlies = 0;
+  uint64_t choiceSeed = 0;
+};
+
+GameStart StartOf(const TrainOptions& o, int64_t g) {
+  if (o.randomShare <= 0.0) return {};
+  DiceStream pick(StreamSeed(o.seed ^ kStartSeed, static_cast<uint64_t>(g)));
+  const double u = static_cast<double>(pick.Next() >> 11) * 0x1.0p-53;
+  if (u >= o.randomShare) return {};
+  const int plies = 1 + static_cast<int>(pick.Next() % static_cast<uint64_t>(o.randomPlies));
+  return {plies, pick.Next()};
+}
 
 void MergeBlock(float* master, const float* base, const std::vector<const float*>& locals, int n) {
   for (int i = 0; i < n; ++i) {
@@ -104,8 +120,9 @@ void Trainer::PlayRound(int64_t first, int64_t end, float alpha) {
     net = *base_;
     for (int64_t g = first + t * perThread; g < first + (t + 1) * perThread && g < end; ++g) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
+      const GameStart start = StartOf(options_, g);
       TrainGame(net, dice, alpha, *workspaces_[static_cast<size_t>(t)], options_.target,
-                options_.depth);
+                options_.depth, start.randomPlies, start.choiceSeed);
     }
   });
   Merge(*master_, *base_, locals_);

@@ -34,6 +34,8 @@ struct TrainOptions {
   std::string baselineDir;    // empty: DefaultBaselineDir()
   TrainTarget target = TrainTarget::kPoints;
   TrainTargetDepth depth = TrainTargetDepth::kNextMove;
+  double randomShare = 0.0;  // share of games whose first moves are random
+  int randomPlies = 12;      // at most this many random moves at their start
 };
 
 struct BenchFigures {

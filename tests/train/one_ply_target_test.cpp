@@ -6,7 +6,10 @@
 #include <cstring>
 #include <memory>
 
+#include "headless/game_loop.h"
 #include "headless/self_play.h"
+#include "headless/td_step.h"
+#include "rules/primitives.h"
 #include "tests/support/positions.h"
 #include "train/trainer.h"
 
@@ -66,6 +69,76 @@ TEST(OnePlyTraining, GamesAreReproducibleAndLearnOtherwiseThanNextMoveSteps) {
   EXPECT_EQ(0, std::memcmp(a->w2, b->w2, sizeof a->w2));
   EXPECT_NE(0, std::memcmp(a->w2, next->w2, sizeof a->w2));
   EXPECT_NE(0, std::memcmp(a->w2, start->w2, sizeof a->w2));
+}
+
+}  // namespace
+
+}  // namespace morvik
+
+namespace morvik {
+
+namespace {
+
+// Plays uniformly random entries drawn as the trainer draws them.
+class RandomMover : public GamePlayer {
+ public:
+  explicit RandomMover(uint64_t seed) : chooser_(seed) {}
+  void Play(SideBoard& own, SideBoard& opponent, int d1, int d2) override {
+    EnumerateMoves(own, opponent, d1, d2, list_);
+    if (list_.count > 0) {
+      ApplyEntry(own, opponent, list_[static_cast<int>(chooser_.Next() % list_.count)]);
+    }
+  }
+
+ private:
+  DiceStream chooser_;
+  MoveList list_;
+};
+
+// While the moves are random, no step may aim at their values: a game played
+// at random to its end teaches only its final position.
+TEST(RandomStarts, RandomMovesAreNeverTargets) {
+  auto ws = std::make_unique<PlayWorkspace>();
+  auto start = std::make_unique<PackedNet>();
+  RandomWeights(*start, 11, 0.1);
+  auto trained = std::make_unique<PackedNet>(*start);
+  DiceStream dice(StreamSeed(4, 2));
+  TrainGame(*trained, dice, 0.1f, *ws, TrainTarget::kPoints, TrainTargetDepth::kNextMove, 100000,
+            77);
+
+  auto expected = std::make_unique<PackedNet>(*start);
+  RandomMover mover(77);  // one chooser serves both seats
+  ActiveInputs last;
+  const auto keep = [&](const MoveReport& move) {
+    CollectActive(move.own, move.opponent, last);
+    if (move.result.Over())
+      TdStep(*expected, last, FinalTarget(move.result.kind, TrainTarget::kPoints), 0.1f);
+    return true;
+  };
+  DiceStream sameDice(StreamSeed(4, 2));
+  ASSERT_GT(PlayGame(mover, mover, sameDice, true, kGameTurnLimit, keep).winner, -1);
+  EXPECT_EQ(0, std::memcmp(trained->w1, expected->w1, sizeof trained->w1));
+  EXPECT_EQ(0, std::memcmp(trained->w2, expected->w2, sizeof trained->w2));
+  EXPECT_EQ(0, std::memcmp(trained->w3, expected->w3, sizeof trained->w3));
+}
+
+TEST(RandomStarts, TheChoiceSeedDecidesTheOpening) {
+  auto ws = std::make_unique<PlayWorkspace>();
+  auto start = std::make_unique<PackedNet>();
+  RandomWeights(*start, 12, 0.1);
+  auto train = [&](int plies, uint64_t seed) {
+    auto net = std::make_unique<PackedNet>(*start);
+    DiceStream dice(StreamSeed(5, 3));
+    TrainGame(*net, dice, 0.1f, *ws, TrainTarget::kPoints, TrainTargetDepth::kNextMove, plies,
+              seed);
+    return net;
+  };
+  const auto none = train(0, 1), plain = train(0, 2);
+  const auto a = train(6, 1), again = train(6, 1), other = train(6, 2);
+  EXPECT_EQ(0, std::memcmp(none->w2, plain->w2, sizeof none->w2));
+  EXPECT_EQ(0, std::memcmp(a->w2, again->w2, sizeof a->w2));
+  EXPECT_NE(0, std::memcmp(a->w2, other->w2, sizeof a->w2));
+  EXPECT_NE(0, std::memcmp(a->w2, none->w2, sizeof a->w2));
 }
 
 }  // namespace
