@@ -23,10 +23,10 @@ namespace sse2 {
 }  // namespace
 
 #if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#pragma clang attribute push(__attribute__((target("avx2,fma"))), apply_to = function)
 #else
 #pragma GCC push_options
-#pragma GCC target("avx2")
+#pragma GCC target("avx2,fma")
 #endif
 namespace {
 namespace avx2 {
@@ -72,7 +72,7 @@ constexpr int kHalfBatch = kBatchSize / 2;
 NetPath Detect() {
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx512f")) return NetPath::kAvx512;
-  if (__builtin_cpu_supports("avx2")) return NetPath::kAvx2;
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) return NetPath::kAvx2;
   return NetPath::kSse2;
 }
 
@@ -123,14 +123,14 @@ void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n
       if (n <= kHalfBatch) {
         avx512::Forward<8, 10, kHalfBatch>(net, inputs, n, values);
       } else {
-        avx512::Forward<8, 5, kBatchSize>(net, inputs, n, values);
+        avx512::Forward<8, 10, kBatchSize>(net, inputs, n, values);
       }
       return;
     case NetPath::kAvx2:
       if (n <= kHalfBatch) {
         avx2::Forward<4, 5, kHalfBatch>(net, inputs, n, values);
       } else {
-        avx2::Forward<4, 2, kBatchSize>(net, inputs, n, values);
+        avx2::Forward<4, 4, kBatchSize>(net, inputs, n, values);
       }
       return;
     case NetPath::kSse2:
