@@ -6,9 +6,17 @@ namespace morvik {
 
 namespace {
 
-// Evaluates the waiting positions, records their values and hands them on to
-// the repeats.
-void Flush(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known) {
+// The lane already waiting for this position, or -1.
+int WaitingLane(const PendingBatch& batch, const PositionKey& key) {
+  for (int b = 0; b < batch.count; ++b) {
+    if (batch.keys[b] == key) return b;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void FlushBatch(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known) {
   if (batch.count == 0) return;
   float values[kBatchSize];
   ForwardBatch(net, batch.pointers, batch.count, values);
@@ -22,16 +30,6 @@ void Flush(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable&
   batch.repeats = 0;
 }
 
-// The lane already waiting for this position, or -1.
-int WaitingLane(const PendingBatch& batch, const PositionKey& key) {
-  for (int b = 0; b < batch.count; ++b) {
-    if (batch.keys[b] == key) return b;
-  }
-  return -1;
-}
-
-}  // namespace
-
 int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList& list,
                  float* scores, ScoreTable& known, PendingBatch& batch) {
   return ScoreEntries(gPackedNet, own, opponent, list, scores, known, batch);
@@ -39,22 +37,30 @@ int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList
 
 int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                  const MoveList& list, float* scores, ScoreTable& known, PendingBatch& batch) {
+  batch.count = 0;
+  batch.repeats = 0;
+  const int evaluated = QueueEntries(net, own, opponent, list, scores, 0, known, batch);
+  FlushBatch(net, batch, scores, known);
+  return evaluated;
+}
+
+int QueueEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                 const MoveList& list, float* scores, int first, ScoreTable& known,
+                 PendingBatch& batch) {
   const PositionKey start = KeyOf(own);
   RowCounts rows;
   CountRows(own, opponent, rows);
-  batch.count = 0;
-  batch.repeats = 0;
   int evaluated = 0;
   for (int i = 0; i < list.count; ++i) {
     const PositionKey key = KeyAfter(start, list[i]);
     if (const float* seen = known.Find(key)) {
-      scores[i] = *seen;
+      scores[first + i] = *seen;
       continue;
     }
     if (const int lane = WaitingLane(batch, key); lane >= 0) {
-      batch.repeatEntry[batch.repeats] = i;
+      batch.repeatEntry[batch.repeats] = first + i;
       batch.repeatLane[batch.repeats] = lane;
-      if (++batch.repeats == PendingBatch::kMaxRepeats) Flush(net, batch, scores, known);
+      if (++batch.repeats == PendingBatch::kMaxRepeats) FlushBatch(net, batch, scores, known);
       continue;
     }
     const int b = batch.count++;
@@ -63,11 +69,10 @@ int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& op
     CollectActive(after, batch.inputs[b]);
     batch.pointers[b] = &batch.inputs[b];
     batch.keys[b] = key;
-    batch.entries[b] = i;
+    batch.entries[b] = first + i;
     ++evaluated;
-    if (batch.count == kBatchSize) Flush(net, batch, scores, known);
+    if (batch.count == kBatchSize) FlushBatch(net, batch, scores, known);
   }
-  Flush(net, batch, scores, known);
   return evaluated;
 }
 
