@@ -123,14 +123,14 @@ void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n
       if (n <= kHalfBatch) {
         avx512::Forward<8, 10, kHalfBatch>(net, inputs, n, values);
       } else {
-        avx512::Forward<8, 10, kBatchSize>(net, inputs, n, values);
+        avx512::Forward<8, 8, kBatchSize>(net, inputs, n, values);
       }
       return;
     case NetPath::kAvx2:
       if (n <= kHalfBatch) {
         avx2::Forward<4, 5, kHalfBatch>(net, inputs, n, values);
       } else {
-        avx2::Forward<4, 4, kBatchSize>(net, inputs, n, values);
+        avx2::Forward<4, 5, kBatchSize>(net, inputs, n, values);
       }
       return;
     case NetPath::kSse2:
