@@ -14,6 +14,32 @@ int WaitingLane(const PendingBatch& batch, const PositionKey& key) {
   return -1;
 }
 
+// One entry: its value now when known or waiting, else queued. Returns 1 when
+// queued for evaluation.
+int QueueOne(const PackedNet& net, const RowCounts& rows, const MoveEntry& entry,
+             const PositionKey& key, float* scores, int target, ScoreTable& known,
+             PendingBatch& batch) {
+  if (const float* seen = known.Find(key)) {
+    scores[target] = *seen;
+    return 0;
+  }
+  if (const int lane = WaitingLane(batch, key); lane >= 0) {
+    batch.repeatEntry[batch.repeats] = target;
+    batch.repeatLane[batch.repeats] = lane;
+    if (++batch.repeats == PendingBatch::kMaxRepeats) FlushBatch(net, batch, scores, known);
+    return 0;
+  }
+  const int b = batch.count++;
+  RowCounts after;
+  CountsAfter(rows, entry, after);
+  CollectActive(after, batch.inputs[b]);
+  batch.pointers[b] = &batch.inputs[b];
+  batch.keys[b] = key;
+  batch.entries[b] = target;
+  if (batch.count == kBatchSize) FlushBatch(net, batch, scores, known);
+  return 1;
+}
+
 }  // namespace
 
 void FlushBatch(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known) {
@@ -51,27 +77,18 @@ int QueueEntries(const PackedNet& net, const SideBoard& own, const SideBoard& op
   RowCounts rows;
   CountRows(own, opponent, rows);
   int evaluated = 0;
-  for (int i = 0; i < list.count; ++i) {
-    const PositionKey key = KeyAfter(start, list[i]);
-    if (const float* seen = known.Find(key)) {
-      scores[first + i] = *seen;
-      continue;
+  // The keys of a run of entries first, their table cells loading meanwhile.
+  constexpr int kRun = 16;
+  PositionKey keys[kRun];
+  for (int i0 = 0; i0 < list.count; i0 += kRun) {
+    const int run = list.count - i0 < kRun ? list.count - i0 : kRun;
+    for (int r = 0; r < run; ++r) {
+      keys[r] = KeyAfter(start, list[i0 + r]);
+      known.Prefetch(keys[r]);
     }
-    if (const int lane = WaitingLane(batch, key); lane >= 0) {
-      batch.repeatEntry[batch.repeats] = first + i;
-      batch.repeatLane[batch.repeats] = lane;
-      if (++batch.repeats == PendingBatch::kMaxRepeats) FlushBatch(net, batch, scores, known);
-      continue;
+    for (int r = 0; r < run; ++r) {
+      evaluated += QueueOne(net, rows, list[i0 + r], keys[r], scores, first + i0 + r, known, batch);
     }
-    const int b = batch.count++;
-    RowCounts after;
-    CountsAfter(rows, list[i], after);
-    CollectActive(after, batch.inputs[b]);
-    batch.pointers[b] = &batch.inputs[b];
-    batch.keys[b] = key;
-    batch.entries[b] = first + i;
-    ++evaluated;
-    if (batch.count == kBatchSize) FlushBatch(net, batch, scores, known);
   }
   return evaluated;
 }
