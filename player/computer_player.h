@@ -41,6 +41,7 @@ class ComputerPlayer {
     int count = 0;
     float value = 0.0f;
   };
+  // The human's replies for dice d1, d2 in reply_, pruned; returns their number.
   int EnumerateReplies(const SideBoard& mover, const SideBoard& opponent, int d1, int d2);
   int Settle(RollReplies* rolls, int from, int to) const;
   // The best-reply search on the boards given; `known_` holds values of

@@ -2,7 +2,6 @@
 #include "player/close_call.h"
 #include "player/computer_player.h"
 #include "player/evaluation_log.h"
-#include "player/move_pruning.h"
 #include "player/scoring.h"
 #include "rules/game_result.h"
 
@@ -81,20 +80,6 @@ float ComputerPlayer::ReplyAverage(SideBoard& mover, SideBoard& opponent) {
     score = static_cast<float>(static_cast<double>(score) + v * w);
   }
   return score;
-}
-
-// The human's replies to one roll, pruned as the best-reply search prunes
-// them, in reply_; returns their number.
-int ComputerPlayer::EnumerateReplies(const SideBoard& mover, const SideBoard& opponent, int d1,
-                                     int d2) {
-  SideBoard human = opponent, computer = mover;
-  EnumerateMoves(human, computer, d1, d2, reply_);
-  if (d1 != d2) {
-    PruneSameChecker(reply_);
-  } else if (reply_.count > 5) {
-    PruneDoublets(reply_);
-  }
-  return reply_.count;
 }
 
 // The values of rolls from..to-1 whose scores are all in replyScores_.
