@@ -23,10 +23,10 @@ namespace sse2 {
 }  // namespace
 
 #if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#pragma clang attribute push(__attribute__((target("avx2,fma"))), apply_to = function)
 #else
 #pragma GCC push_options
-#pragma GCC target("avx2")
+#pragma GCC target("avx2,fma")
 #endif
 namespace {
 namespace avx2 {
@@ -66,13 +66,14 @@ namespace avx512 {
 namespace {
 
 // Short lists and the last batch of a list often fill half a batch or less:
-// a pass of half the width serves them at half the cost.
+// passes of a half and a quarter of the width serve them for less.
 constexpr int kHalfBatch = kBatchSize / 2;
+constexpr int kQuarterBatch = kBatchSize / 4;
 
 NetPath Detect() {
   __builtin_cpu_init();
   if (__builtin_cpu_supports("avx512f")) return NetPath::kAvx512;
-  if (__builtin_cpu_supports("avx2")) return NetPath::kAvx2;
+  if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) return NetPath::kAvx2;
   return NetPath::kSse2;
 }
 
@@ -117,29 +118,73 @@ float ForwardOnPath(const PackedNet& net, const ActiveInputs& active, NetTrace& 
   return sse2::ForwardOne<2>(net, active, trace);
 }
 
-void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n, float* values) {
+namespace {
+
+// One pass of `width` lanes over n <= width positions on the active path.
+void Pass(int width, const PackedNet& net, const ActiveInputs* const* inputs, int n,
+          float* values) {
   switch (gPath) {
     case NetPath::kAvx512:
-      if (n <= kHalfBatch) {
-        avx512::Forward<8, 10, kHalfBatch>(net, inputs, n, values);
-      } else {
-        avx512::Forward<8, 5, kBatchSize>(net, inputs, n, values);
-      }
-      return;
+      if (width == kBatchSize) return avx512::Forward<8, 8, kBatchSize>(net, inputs, n, values);
+      if (width == kHalfBatch) return avx512::Forward<8, 10, kHalfBatch>(net, inputs, n, values);
+      return avx2::Forward<4, 10, kQuarterBatch>(net, inputs, n, values);
     case NetPath::kAvx2:
-      if (n <= kHalfBatch) {
-        avx2::Forward<4, 5, kHalfBatch>(net, inputs, n, values);
-      } else {
-        avx2::Forward<4, 2, kBatchSize>(net, inputs, n, values);
-      }
-      return;
+      if (width == kBatchSize) return avx2::Forward<4, 5, kBatchSize>(net, inputs, n, values);
+      if (width == kHalfBatch) return avx2::Forward<4, 8, kHalfBatch>(net, inputs, n, values);
+      return avx2::Forward<4, 10, kQuarterBatch>(net, inputs, n, values);
     case NetPath::kSse2:
       break;
   }
-  if (n <= kHalfBatch) {
-    sse2::Forward<2, 2, kHalfBatch>(net, inputs, n, values);
-  } else {
-    sse2::Forward<2, 1, kBatchSize>(net, inputs, n, values);
+  if (width == kBatchSize) return sse2::Forward<2, 1, kBatchSize>(net, inputs, n, values);
+  if (width == kHalfBatch) return sse2::Forward<2, 2, kHalfBatch>(net, inputs, n, values);
+  sse2::Forward<2, 4, kQuarterBatch>(net, inputs, n, values);
+}
+
+// The pass widths worth their cost: a pass of a width runs while more than
+// its threshold of positions remain; a few last ones go one at a time.
+// Measured on each path: the wide passes' fixed cost, and with it the point
+// where they pay, differ from one vector unit to the next.
+struct PassThresholds {
+  int full;
+  int half;
+  int quarter;
+};
+
+PassThresholds ThresholdsOf(NetPath path) {
+  switch (path) {
+    case NetPath::kAvx512:
+      return {10, 4, kQuarterBatch};
+    case NetPath::kAvx2:
+      return {12, 4, 3};
+    case NetPath::kSse2:
+      break;
+  }
+  return {kBatchSize, 5, 3};
+}
+
+}  // namespace
+
+void ForwardBatch(const PackedNet& net, const ActiveInputs* const* inputs, int n, float* values) {
+  const PassThresholds t = ThresholdsOf(gPath);
+  while (n > 0) {
+    int width = 1;
+    if (n > t.full) {
+      width = kBatchSize;
+    } else if (n > t.half) {
+      width = kHalfBatch;
+    } else if (n > t.quarter) {
+      width = kQuarterBatch;
+    }
+    const int m = n < width ? n : width;
+    if (width == 1) {
+      NetTrace trace;
+      values[0] = ForwardOnPath(net, *inputs[0], trace);
+    } else {
+      Pass(width, net, inputs, m, values);
+    }
+    inputs += m;
+    values += m;
+    n -= m;
   }
 }
 

@@ -34,26 +34,25 @@ void CountsAfter(const RowCounts& start, const MoveEntry& entry, RowCounts& afte
 }
 
 namespace {
-// 0, 1, 2, ...: a row's input numbers are a run of this table.
-struct InputNumbers {
-  int n[kInputs + 8];
-  constexpr InputNumbers() : n() {
-    for (int i = 0; i < kInputs + 8; ++i) n[i] = i;
-  }
-};
-constexpr InputNumbers kInputNumbers;
+typedef int V4i __attribute__((vector_size(16)));
 }  // namespace
 
 // Every row writes the numbers of its first eight slots whatever its count,
-// without a branch, and moves on by its count; the few longer rows add the rest.
+// without a branch, and moves on by its count; the few longer rows add the
+// rest. The numbers are made in registers, not read from memory.
 void CollectActive(const RowCounts& counts, ActiveInputs& active) {
   int n = 0;
   for (int side = 0; side < 2; ++side) {
     for (int r = 0; r < kRows; ++r) {
-      const int first = side * 390 + r * 15;
+      const V4i low = V4i{0, 1, 2, 3} + (side * 390 + r * 15);
+      const V4i high = low + 4;
       const int c = counts.rows[side][r];
-      std::memcpy(&active.index[n], &kInputNumbers.n[first], 8 * sizeof(int));
-      if (c > 8) std::memcpy(&active.index[n + 8], &kInputNumbers.n[first + 8], 7 * sizeof(int));
+      std::memcpy(&active.index[n], &low, sizeof low);
+      std::memcpy(&active.index[n + 4], &high, sizeof high);
+      if (c > 8) {
+        const V4i more[2] = {low + 8, low + 12};
+        std::memcpy(&active.index[n + 8], more, sizeof more);
+      }
       n += c;
     }
   }

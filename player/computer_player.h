@@ -33,6 +33,17 @@ class ComputerPlayer {
  private:
   void OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n, PlayerSink& sink);
   float ReplyAverage(SideBoard& mover, SideBoard& opponent);
+  // One roll's replies during the look-ahead: their scores are replyScores_
+  // [first, first + count); `value` is what the best of them leaves the
+  // computer (set when the roll has none, else by Settle).
+  struct RollReplies {
+    int first = 0;
+    int count = 0;
+    float value = 0.0f;
+  };
+  // The human's replies for dice d1, d2 in reply_, pruned; returns their number.
+  int EnumerateReplies(const SideBoard& mover, const SideBoard& opponent, int d1, int d2);
+  int Settle(RollReplies* rolls, int from, int to) const;
   // The best-reply search on the boards given; `known_` holds values of
   // positions reached from these same boards.
   float BestReplyOn(SideBoard& own, SideBoard& opponent, int d1, int d2);

@@ -29,6 +29,8 @@ class ScoreTable {
   void Reset(int n);
   // The value recorded for this key, or nullptr.
   const float* Find(const PositionKey& key) const;
+  // Starts loading the key's home cell, for a Find soon after.
+  void Prefetch(const PositionKey& key) const { __builtin_prefetch(&cells_[Home(key)]); }
   // Records a value for a key not yet recorded (ignored once half full).
   void Add(const PositionKey& key, float score);
 

@@ -6,9 +6,43 @@ namespace morvik {
 
 namespace {
 
-// Evaluates the waiting positions, records their values and hands them on to
-// the repeats.
-void Flush(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known) {
+// The lane already waiting for this position, or -1.
+int WaitingLane(const PendingBatch& batch, const PositionKey& key) {
+  for (int b = 0; b < batch.count; ++b) {
+    if (batch.keys[b] == key) return b;
+  }
+  return -1;
+}
+
+// One entry: its value now when known or waiting, else queued. Returns 1 when
+// queued for evaluation.
+int QueueOne(const PackedNet& net, const RowCounts& rows, const MoveEntry& entry,
+             const PositionKey& key, float* scores, int target, ScoreTable& known,
+             PendingBatch& batch) {
+  if (const float* seen = known.Find(key)) {
+    scores[target] = *seen;
+    return 0;
+  }
+  if (const int lane = WaitingLane(batch, key); lane >= 0) {
+    batch.repeatEntry[batch.repeats] = target;
+    batch.repeatLane[batch.repeats] = lane;
+    if (++batch.repeats == PendingBatch::kMaxRepeats) FlushBatch(net, batch, scores, known);
+    return 0;
+  }
+  const int b = batch.count++;
+  RowCounts after;
+  CountsAfter(rows, entry, after);
+  CollectActive(after, batch.inputs[b]);
+  batch.pointers[b] = &batch.inputs[b];
+  batch.keys[b] = key;
+  batch.entries[b] = target;
+  if (batch.count == kBatchSize) FlushBatch(net, batch, scores, known);
+  return 1;
+}
+
+}  // namespace
+
+void FlushBatch(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known) {
   if (batch.count == 0) return;
   float values[kBatchSize];
   ForwardBatch(net, batch.pointers, batch.count, values);
@@ -22,16 +56,6 @@ void Flush(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable&
   batch.repeats = 0;
 }
 
-// The lane already waiting for this position, or -1.
-int WaitingLane(const PendingBatch& batch, const PositionKey& key) {
-  for (int b = 0; b < batch.count; ++b) {
-    if (batch.keys[b] == key) return b;
-  }
-  return -1;
-}
-
-}  // namespace
-
 int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList& list,
                  float* scores, ScoreTable& known, PendingBatch& batch) {
   return ScoreEntries(gPackedNet, own, opponent, list, scores, known, batch);
@@ -39,35 +63,33 @@ int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList
 
 int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                  const MoveList& list, float* scores, ScoreTable& known, PendingBatch& batch) {
+  batch.count = 0;
+  batch.repeats = 0;
+  const int evaluated = QueueEntries(net, own, opponent, list, scores, 0, known, batch);
+  FlushBatch(net, batch, scores, known);
+  return evaluated;
+}
+
+int QueueEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                 const MoveList& list, float* scores, int first, ScoreTable& known,
+                 PendingBatch& batch) {
   const PositionKey start = KeyOf(own);
   RowCounts rows;
   CountRows(own, opponent, rows);
-  batch.count = 0;
-  batch.repeats = 0;
   int evaluated = 0;
-  for (int i = 0; i < list.count; ++i) {
-    const PositionKey key = KeyAfter(start, list[i]);
-    if (const float* seen = known.Find(key)) {
-      scores[i] = *seen;
-      continue;
+  // The keys of a run of entries first, their table cells loading meanwhile.
+  constexpr int kRun = 16;
+  PositionKey keys[kRun];
+  for (int i0 = 0; i0 < list.count; i0 += kRun) {
+    const int run = list.count - i0 < kRun ? list.count - i0 : kRun;
+    for (int r = 0; r < run; ++r) {
+      keys[r] = KeyAfter(start, list[i0 + r]);
+      known.Prefetch(keys[r]);
     }
-    if (const int lane = WaitingLane(batch, key); lane >= 0) {
-      batch.repeatEntry[batch.repeats] = i;
-      batch.repeatLane[batch.repeats] = lane;
-      if (++batch.repeats == PendingBatch::kMaxRepeats) Flush(net, batch, scores, known);
-      continue;
+    for (int r = 0; r < run; ++r) {
+      evaluated += QueueOne(net, rows, list[i0 + r], keys[r], scores, first + i0 + r, known, batch);
     }
-    const int b = batch.count++;
-    RowCounts after;
-    CountsAfter(rows, list[i], after);
-    CollectActive(after, batch.inputs[b]);
-    batch.pointers[b] = &batch.inputs[b];
-    batch.keys[b] = key;
-    batch.entries[b] = i;
-    ++evaluated;
-    if (batch.count == kBatchSize) Flush(net, batch, scores, known);
   }
-  Flush(net, batch, scores, known);
   return evaluated;
 }
 

@@ -34,6 +34,18 @@ int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList
 int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                  const MoveList& list, float* scores, ScoreTable& known, PendingBatch& batch);
 
+// Queues the positions after the list's entries in `batch`, which may already
+// hold others: entry i's value goes to scores[first + i], at once when known,
+// else when the batch is evaluated (here when it fills, or by FlushBatch).
+// Returns the number of positions queued for evaluation.
+int QueueEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
+                 const MoveList& list, float* scores, int first, ScoreTable& known,
+                 PendingBatch& batch);
+
+// Evaluates the waiting positions, records their values in `known` and hands
+// them to `scores`; the batch is left empty.
+void FlushBatch(const PackedNet& net, PendingBatch& batch, float* scores, ScoreTable& known);
+
 // The first index with the strictly highest score (0 when n is 0).
 int FirstBest(const float* scores, int n);
 
