@@ -4,21 +4,6 @@
 
 namespace morvik {
 
-// Slots fill contiguously from slot 1, so the count is the number of leading
-// set slots: most rows hold few checkers and the scan stops early.
-int CountCheckers(const SideBoard& board, int row) {
-  int n = 0;
-  while (n < kCheckersPerSide && board.Slot(row, n + 1) != 0) ++n;
-  return n;
-}
-
-void MoveChecker(SideBoard& board, int fromRow, int toRow) {
-  const int a = CountCheckers(board, fromRow);
-  const int b = CountCheckers(board, toRow);
-  board.Slot(fromRow, a) = 0;
-  board.Slot(toRow, b + 1) = 1;
-}
-
 void HitBlot(SideBoard& opponent, int q, int restore) {
   const int c = CountCheckers(opponent, kBarRow);
   if (restore == 0) {

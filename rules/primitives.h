@@ -6,8 +6,20 @@
 
 namespace morvik {
 
-int CountCheckers(const SideBoard& board, int row);
-void MoveChecker(SideBoard& board, int fromRow, int toRow);
+// Slots fill contiguously from slot 1, so the count is the number of leading
+// set slots: most rows hold few checkers and the scan stops early. Both are
+// inline: the move search calls them for every checker it moves.
+inline int CountCheckers(const SideBoard& board, int row) {
+  int n = 0;
+  while (n < kCheckersPerSide && board.Slot(row, n + 1) != 0) ++n;
+  return n;
+}
+inline void MoveChecker(SideBoard& board, int fromRow, int toRow) {
+  const int a = CountCheckers(board, fromRow);
+  const int b = CountCheckers(board, toRow);
+  board.Slot(fromRow, a) = 0;
+  board.Slot(toRow, b + 1) = 1;
+}
 // q is the hit point in the opponent's numbering; restore 0 hits, 1 takes back.
 void HitBlot(SideBoard& opponent, int q, int restore);
 
