@@ -24,11 +24,8 @@ class ColourSettingsTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    w_ = {};
-    w_.Open();
-  }
-  void cleanup() { w_.form.reset(); }
+  void init() { w_.Reopen(); }
+  void cleanup() { w_.Close(); }
 
   void changeShowsAtOnceAndOkKeepsIt() {
     TForm2* dialog = Open();

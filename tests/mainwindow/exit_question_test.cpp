@@ -12,11 +12,8 @@ class ExitQuestionTest : public QObject {
   WindowFixture w_;
 
  private Q_SLOTS:
-  void init() {
-    w_ = {};
-    w_.Open();
-  }
-  void cleanup() { w_.form.reset(); }
+  void init() { w_.Reopen(); }
+  void cleanup() { w_.Close(); }
 
   void noLeavesTheGameUntouched() {
     Tform1& f = *w_.form;

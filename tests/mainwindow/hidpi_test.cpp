@@ -20,11 +20,10 @@ class HiDpiTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    w_ = {};
-    w_.Open();
+    w_.Reopen();
     if (w_.form->devicePixelRatio() != 2) QSKIP("run with QT_SCALE_FACTOR=2");
   }
-  void cleanup() { w_.form.reset(); }
+  void cleanup() { w_.Close(); }
 
   void halvesShowTheBoardDrawnAtDoubleSize() {
     Tform1& f = *w_.form;

@@ -32,10 +32,7 @@ class HintsTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    w_ = {};
-    w_.Open();
-  }
+  void init() { w_.Reopen(); }
   void cleanup() {
     QToolTip::hideText();
     w_.form.reset();

@@ -24,11 +24,8 @@ class KeyboardTest : public QObject {
   WindowFixture w_;
 
  private Q_SLOTS:
-  void init() {
-    w_ = {};
-    w_.Open();
-  }
-  void cleanup() { w_.form.reset(); }
+  void init() { w_.Reopen(); }
+  void cleanup() { w_.Close(); }
 
   void shortcutsFromTheHistoryList_data() {
     QTest::addColumn<int>("key");

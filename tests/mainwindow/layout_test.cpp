@@ -29,7 +29,7 @@ class LayoutTest : public QObject {
 
  private Q_SLOTS:
   void init() { w_.Open(); }
-  void cleanup() { w_.form.reset(); }
+  void cleanup() { w_.Close(); }
 
   void controlsAtStart_data() {
     QTest::addColumn<QString>("name");

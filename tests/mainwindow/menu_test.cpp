@@ -23,11 +23,8 @@ class MenuTest : public QObject {
   WindowFixture w_;
 
  private Q_SLOTS:
-  void init() {
-    w_ = {};
-    w_.Open();
-  }
-  void cleanup() { w_.form.reset(); }
+  void init() { w_.Reopen(); }
+  void cleanup() { w_.Close(); }
 
   void newGameAsksEveryTime() {
     Tform1& f = *w_.form;

@@ -39,6 +39,11 @@ double TestDice::Next() {
   return (die - 0.5) / 6.0;
 }
 
+void WindowFixture::Reopen() {
+  *this = {};
+  Open();
+}
+
 void WindowFixture::Open() {
   SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   form = std::make_unique<Tform1>(dialogs, dice);

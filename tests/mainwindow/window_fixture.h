@@ -46,6 +46,10 @@ class TestDice : public DiceSource {
 struct WindowFixture {
   // Creates, shows and activates the main window.
   void Open();
+  // A fresh fixture with a fresh window: each test function starts here.
+  void Reopen();
+  // Closes the window at the end of a test function.
+  void Close() { form.reset(); }
   // A left click on the grid cell of a point in Player-1's numbering.
   void ClickPoint(int point);
   // A left click on the window surface beside the board.
