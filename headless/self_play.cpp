@@ -107,6 +107,19 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, 
   return PlayGame(player, player, dice, true, kGameTurnLimit, learn).turns;
 }
 
+int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int randomPlies,
+                uint64_t choiceSeed, const PositionVisitor& visit) {
+  GreedyPlayer player(net, ws, &ws.after[0]);  // in both seats
+  DiceStream chooser(choiceSeed);
+  player.randomLeft = randomPlies;
+  player.chooser = &chooser;
+  const auto look = [&](const MoveReport& move) {
+    if (!move.result.Over()) visit(move.own, move.opponent);
+    return true;
+  };
+  return PlayGame(player, player, dice, true, kGameTurnLimit, look).turns;
+}
+
 int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStream& dice,
                  bool netFirst, PlayWorkspace& ws) {
   GreedyPlayer network(net, ws, &ws.candidate);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "headless/baseline.h"
 #include "headless/dice_stream.h"
@@ -64,6 +65,16 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
               TrainTarget target = TrainTarget::kPoints,
               TrainTargetDepth depth = TrainTargetDepth::kNextMove, int randomPlies = 0,
               uint64_t choiceSeed = 0);
+
+// Sees each position a game reaches that does not end it, the mover's board
+// first.
+using PositionVisitor = std::function<void(const SideBoard& own, const SideBoard& opponent)>;
+
+// One self-play game without learning: greedy by the network's value after
+// the first `randomPlies` moves, which are chosen at random by a stream from
+// `choiceSeed`. Returns the number of turns played.
+int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int randomPlies,
+                uint64_t choiceSeed, const PositionVisitor& visit);
 
 // One game of the network (greedy, no learning) against the baseline; the
 // network moves first when netFirst. Returns the network's points (+ won,

@@ -1,5 +1,6 @@
 // morvik-train: learns the network's weights by self-play and writes them as
 // a weight file the game reads.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -36,7 +37,25 @@ const std::vector<OptionRule> kOptions = {
      "(the mean over all the opponent's rolls) (next)"},
     {"--random-share", 1, "share of games whose first moves are chosen at random, 0..1 (0)"},
     {"--random-plies", 1, "at most this many random moves at the start of such a game (12)"},
+    {"--collect", 1,
+     "instead of learning, play --games games with the --resume weights and write every "
+     "position reached, with its one-ply value, to this file"},
+    {"--fit", 1,
+     "instead of self-play, fit the weights to the positions in these files (comma-separated); "
+     "the learning rate falls from --alpha (0.01) to --late-alpha (0.001) over the epochs"},
+    {"--epochs", 1, "passes over the positions when fitting (10)"},
 };
+
+std::vector<std::string> SplitList(const std::string& text) {
+  std::vector<std::string> items;
+  std::size_t from = 0;
+  while (from <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', from), text.size());
+    if (comma > from) items.push_back(text.substr(from, comma - from));
+    from = comma + 1;
+  }
+  return items;
+}
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
   std::size_t used = 0;
@@ -92,6 +111,17 @@ TrainOptions ParseOptions(const Arguments& a) {
   if (a.Has("--random-share"))
     o.randomShare = ParseReal(a.Values("--random-share").front(), 0.0, 1.0, "--random-share");
   o.randomPlies = static_cast<int>(ParseCount(a, "--random-plies", o.randomPlies));
+  o.collectTo = a.Value("--collect", "");
+  o.fitFrom = SplitList(a.Value("--fit", ""));
+  o.epochs = static_cast<int>(ParseCount(a, "--epochs", o.epochs));
+  if (!o.collectTo.empty() && !o.fitFrom.empty())
+    throw UsageError("--collect and --fit cannot be given together");
+  if (a.Has("--fit") && o.fitFrom.empty()) throw UsageError("--fit names no file");
+  if (o.epochs < 1 || o.epochs > 10000) throw UsageError("--epochs must lie in 1..10000");
+  if (!o.fitFrom.empty()) {  // fitting fixed targets wants smaller steps than self-play
+    o.alpha = static_cast<float>(real("--alpha", 0.01));
+    o.lateAlpha = static_cast<float>(real("--late-alpha", 0.001));
+  }
   if (o.randomPlies < 1 || o.randomPlies > 1000)
     throw UsageError("--random-plies must lie in 1..1000");
   return o;

@@ -13,12 +13,7 @@ namespace morvik {
 namespace {
 constexpr uint64_t kBenchSeed = 0x5EED0B0Cull;
 constexpr uint64_t kStartSeed = 0x57A27EDull;
-
-// How game g begins: the number of random moves and the seed that picks them.
-struct GameStart {
-  int randomPlies = 0;
-  uint64_t choiceSeed = 0;
-};
+}  // namespace
 
 GameStart StartOf(const TrainOptions& o, int64_t g) {
   if (o.randomShare <= 0.0) return {};
@@ -29,6 +24,7 @@ GameStart StartOf(const TrainOptions& o, int64_t g) {
   return {plies, pick.Next()};
 }
 
+namespace {
 void MergeBlock(float* master, const float* base, const std::vector<const float*>& locals, int n) {
   for (int i = 0; i < n; ++i) {
     float v = base[i];
@@ -51,10 +47,11 @@ void Merge(PackedNet& master, const PackedNet& base,
   MergeBlock(&master.w3[0], &base.w3[0], w3, kHidden);
 }
 
+}  // namespace
+
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
-}  // namespace
 
 void RandomWeights(PackedNet& net, uint64_t seed, double range) {
   DiceStream random(StreamSeed(seed, 0xFFFFFFFFull));
@@ -99,14 +96,6 @@ Trainer::Trainer(const TrainOptions& options)
 }
 
 Trainer::~Trainer() = default;
-
-template <typename Task>
-void Trainer::Parallel(Task task) {
-  std::vector<std::thread> helpers;
-  for (int t = 1; t < options_.threads; ++t) helpers.emplace_back(task, t);
-  task(0);
-  for (std::thread& h : helpers) h.join();
-}
 
 float Trainer::AlphaAt(int64_t games) const {
   return games < options_.lateFrom ? options_.alpha : options_.lateAlpha;
@@ -153,18 +142,23 @@ BenchFigures Trainer::Bench() {
 }
 
 void Trainer::Checkpoint(int64_t games, const BenchFigures* bench) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%09lld", static_cast<long long>(games));
+  Checkpoint(name, std::to_string(games), bench);
+}
+
+void Trainer::Checkpoint(const std::string& name, const std::string& key,
+                         const BenchFigures* bench) {
   if (!SaveWeightFile(*master_, options_.output)) {
     std::fprintf(stderr, "morvik-train: cannot write %s\n", options_.output.c_str());
   }
   if (!options_.checkpointDir.empty()) {
-    char name[64];
-    std::snprintf(name, sizeof name, "/gammon-%09lld.pc", static_cast<long long>(games));
-    SaveWeightFile(*master_, options_.checkpointDir + name);
+    SaveWeightFile(*master_, options_.checkpointDir + "/gammon-" + name + ".pc");
   }
   if (bench != nullptr && !options_.curve.empty()) {
     if (std::FILE* f = std::fopen(options_.curve.c_str(), "a")) {
-      std::fprintf(f, "%lld %.4f %.4f %d\n", static_cast<long long>(games), bench->WinRate(),
-                   bench->PointsPerGame(), bench->games);
+      std::fprintf(f, "%s %.4f %.4f %d\n", key.c_str(), bench->WinRate(), bench->PointsPerGame(),
+                   bench->games);
       std::fclose(f);
     }
   }
@@ -183,6 +177,12 @@ bool Trainer::Run() {
                  options_.resume.c_str());
     return false;
   }
+  if (!options_.collectTo.empty()) return Collect();
+  if (!options_.fitFrom.empty()) return Fit();
+  return SelfPlay();
+}
+
+bool Trainer::SelfPlay() {
   const auto start = std::chrono::steady_clock::now();
   double lastReport = 0.0;
   char benchText[64] = "none yet";

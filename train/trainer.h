@@ -3,9 +3,11 @@
 // benchmark games against the baseline, checkpoints and a progress line.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "headless/baseline.h"
@@ -36,7 +38,22 @@ struct TrainOptions {
   TrainTargetDepth depth = TrainTargetDepth::kNextMove;
   double randomShare = 0.0;  // share of games whose first moves are random
   int randomPlies = 12;      // at most this many random moves at their start
+  // Instead of learning by self-play: collect positions with one-ply targets
+  // from `games` games into this file ...
+  std::string collectTo;
+  // ... or fit the weights to the positions in these files.
+  std::vector<std::string> fitFrom;
+  int epochs = 10;
 };
+
+// How game g begins: the number of random moves and the seed that picks them.
+struct GameStart {
+  int randomPlies = 0;
+  uint64_t choiceSeed = 0;
+};
+GameStart StartOf(const TrainOptions& o, int64_t g);
+
+double Seconds(std::chrono::steady_clock::time_point since);
 
 struct BenchFigures {
   int games = 0;
@@ -67,8 +84,14 @@ class Trainer {
   BenchFigures Bench();
 
  private:
+  bool Collect();
+  bool Fit();
+  bool SelfPlay();
   float AlphaAt(int64_t games) const;
   void Checkpoint(int64_t games, const BenchFigures* bench);
+  // Writes the weights to the output and as checkpoint gammon-<name>.pc, and
+  // the benchmark figures, if any, to the curve as a line starting with key.
+  void Checkpoint(const std::string& name, const std::string& key, const BenchFigures* bench);
   template <typename Task>
   void Parallel(Task task);
 
@@ -79,5 +102,13 @@ class Trainer {
   std::vector<std::unique_ptr<PackedNet>> locals_;
   std::vector<std::unique_ptr<PlayWorkspace>> workspaces_;
 };
+
+template <typename Task>
+void Trainer::Parallel(Task task) {
+  std::vector<std::thread> helpers;
+  for (int t = 1; t < options_.threads; ++t) helpers.emplace_back(task, t);
+  task(0);
+  for (std::thread& h : helpers) h.join();
+}
 
 }  // namespace morvik

@@ -1,0 +1,168 @@
+// Positions with fixed targets: what a game yields, how the file keeps it,
+// and which damaged files are refused without touching what was read before.
+#include "train/position_set.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "headless/dice_stream.h"
+#include "tests/support/temp_path.h"
+#include "train/trainer.h"
+
+namespace morvik {
+
+namespace {
+
+std::vector<TrainingPosition> OneGame(const PackedNet& net, uint64_t seed, int turns[1] = nullptr) {
+  auto ws = std::make_unique<PlayWorkspace>();
+  std::vector<TrainingPosition> out;
+  DiceStream dice(StreamSeed(seed, 0));
+  CollectGamePositions(net, dice, *ws, TrainTarget::kPoints, 0, 0, out);
+  if (turns != nullptr) {
+    DiceStream again(StreamSeed(seed, 0));
+    turns[0] = ObserveGame(net, again, *ws, 0, 0, [](const SideBoard&, const SideBoard&) {});
+  }
+  return out;
+}
+
+std::unique_ptr<PackedNet> SomeNet(uint64_t seed) {
+  auto net = std::make_unique<PackedNet>();
+  RandomWeights(*net, seed, 0.2);
+  return net;
+}
+
+// Every move but the last yields one position, scored as the one-ply value
+// of the mover's position, and the same dice yield the same positions.
+TEST(CollectGamePositions, EveryMoveButTheLastWithItsOnePlyValue) {
+  const auto net = SomeNet(5);
+  int turns = 0;
+  const auto positions = OneGame(*net, 21, &turns);
+  ASSERT_EQ(static_cast<int>(positions.size()), turns - 1);
+
+  auto ws = std::make_unique<PlayWorkspace>();
+  DiceStream dice(StreamSeed(21, 0));
+  size_t i = 0;
+  ObserveGame(*net, dice, *ws, 0, 0, [&](const SideBoard& own, const SideBoard& opponent) {
+    RowCounts counts;
+    CountRows(own, opponent, counts);
+    ASSERT_LT(i, positions.size());
+    EXPECT_EQ(counts, positions[i].counts) << "position " << i;
+    EXPECT_EQ(OnePlyValue(*net, own, opponent, *ws, TrainTarget::kPoints), positions[i].target)
+        << "position " << i;
+    ++i;
+  });
+  const auto again = OneGame(*net, 21);
+  ASSERT_EQ(again.size(), positions.size());
+  EXPECT_EQ(0, std::memcmp(again.data(), positions.data(), positions.size() * sizeof positions[0]));
+}
+
+class PositionFile : public testing::Test {
+ protected:
+  void SetUp() override { positions = OneGame(*SomeNet(6), 8); }
+  void TearDown() override { std::remove(path.c_str()); }
+  // The saved file with `count` bytes at `offset` overwritten, or cut to `size`.
+  void Damage(long offset, const void* bytes, size_t count) {
+    std::FILE* f = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    std::fseek(f, offset, SEEK_SET);
+    std::fwrite(bytes, 1, count, f);
+    std::fclose(f);
+  }
+  std::string Refusal() {
+    std::vector<TrainingPosition> read(3);  // what was read before stays
+    std::string error;
+    EXPECT_FALSE(LoadPositions(path, read, error));
+    EXPECT_EQ(read.size(), 3u);
+    return error;
+  }
+  static long RecordAt(size_t i) { return static_cast<long>(16 + i * sizeof(TrainingPosition)); }
+
+  std::string path = UniqueTempPath("positions");
+  std::vector<TrainingPosition> positions;
+};
+
+TEST_F(PositionFile, RoundTripAppendsToWhatWasRead) {
+  ASSERT_TRUE(SavePositions(path, positions));
+  std::vector<TrainingPosition> read(positions.begin(), positions.begin() + 2);
+  std::string error;
+  ASSERT_TRUE(LoadPositions(path, read, error)) << error;
+  ASSERT_EQ(read.size(), positions.size() + 2);
+  EXPECT_EQ(0, std::memcmp(read.data() + 2, positions.data(), positions.size() * sizeof read[0]));
+}
+
+TEST_F(PositionFile, EmptySetRoundTrips) {
+  ASSERT_TRUE(SavePositions(path, {}));
+  std::vector<TrainingPosition> read;
+  std::string error;
+  EXPECT_TRUE(LoadPositions(path, read, error)) << error;
+  EXPECT_TRUE(read.empty());
+}
+
+TEST_F(PositionFile, UnwritablePlaceFailsAndLeavesNothing) {
+  const std::string missing = path + "-no-such-dir/p.pos";
+  EXPECT_FALSE(SavePositions(missing, positions));
+}
+
+TEST_F(PositionFile, DamagedFilesAreRefusedWithTheReason) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float above = 1.5f;
+  const int8_t sixteen = 16, one = 1;
+  struct Row {
+    const char* name;
+    long offset;
+    const void* bytes;
+    size_t count;
+    const char* reason;
+  };
+  const long target = static_cast<long>(offsetof(TrainingPosition, target));
+  // Row 0 (borne off) of the mover and of the other side: a 16th checker.
+  const Row rows[] = {
+      {"other kind", 0, "MVKPOS2\n", 8, "not a positions file"},
+      {"target not a number", RecordAt(1) + target, &nan, sizeof nan, "impossible"},
+      {"target above one", RecordAt(2) + target, &above, sizeof above, "impossible"},
+      {"sixteen checkers", RecordAt(0), &sixteen, 1, "impossible"},
+      {"a checker too many", RecordAt(0) + 26, &one, 1, "impossible"},
+  };
+  for (const Row& row : rows) {
+    ASSERT_TRUE(SavePositions(path, positions));
+    Damage(row.offset, row.bytes, row.count);
+    EXPECT_NE(Refusal().find(row.reason), std::string::npos) << row.name;
+  }
+}
+
+TEST_F(PositionFile, BothSidesOnOnePointIsRefused) {
+  // The start: the mover's 24-point is the other side's 1-point.
+  positions.resize(1);
+  RowCounts& c = positions[0].counts;
+  for (auto& side : c.rows)
+    for (auto& n : side) n = 0;
+  c.rows[0][24] = 2;
+  c.rows[0][0] = 13;
+  c.rows[1][1] = 1;
+  c.rows[1][0] = 14;
+  ASSERT_TRUE(SavePositions(path, positions));
+  EXPECT_NE(Refusal().find("impossible"), std::string::npos);
+}
+
+TEST_F(PositionFile, ShortOrMissingFilesAreRefused) {
+  ASSERT_TRUE(SavePositions(path, positions));
+  ASSERT_EQ(0, truncate(path.c_str(), RecordAt(positions.size()) - 1));
+  EXPECT_NE(Refusal().find("does not hold"), std::string::npos);
+  ASSERT_EQ(0, truncate(path.c_str(), 5));
+  EXPECT_NE(Refusal().find("not a positions file"), std::string::npos);
+  std::remove(path.c_str());
+  EXPECT_NE(Refusal().find("cannot open"), std::string::npos);
+}
+
+}  // namespace
+
+}  // namespace morvik

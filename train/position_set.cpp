@@ -1,0 +1,102 @@
+#include "train/position_set.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "rules/board.h"
+
+namespace morvik {
+
+namespace {
+constexpr char kMagic[8] = {'M', 'V', 'K', 'P', 'O', 'S', '1', '\n'};
+
+bool Possible(const TrainingPosition& p) {
+  if (!std::isfinite(p.target) || p.target < 0.0f || p.target > 1.0f) return false;
+  for (const auto& side : p.counts.rows) {
+    int total = 0;
+    for (int8_t n : side) {
+      if (n < 0 || n > kCheckersPerSide) return false;
+      total += n;
+    }
+    if (total != kCheckersPerSide) return false;
+  }
+  for (int r = 1; r <= 24; ++r) {  // the two sides never share a point
+    if (p.counts.rows[0][r] > 0 && p.counts.rows[1][25 - r] > 0) return false;
+  }
+  return true;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+}  // namespace
+
+bool SavePositions(const std::string& path, const std::vector<TrainingPosition>& positions) {
+  const std::string temporary = path + ".part";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (file == nullptr) return false;
+  const uint64_t count = positions.size();
+  bool written = std::fwrite(kMagic, sizeof kMagic, 1, file) == 1 &&
+                 std::fwrite(&count, sizeof count, 1, file) == 1;
+  if (written && count > 0) {
+    written = std::fwrite(positions.data(), sizeof(TrainingPosition), count, file) == count;
+  }
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  std::remove(temporary.c_str());
+  return false;
+}
+
+bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
+                   std::string& error) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
+    error = "cannot open " + path;
+    return false;
+  }
+  char magic[sizeof kMagic];
+  uint64_t count = 0;
+  if (std::fread(magic, sizeof magic, 1, file.get()) != 1 ||
+      std::memcmp(magic, kMagic, sizeof kMagic) != 0 ||
+      std::fread(&count, sizeof count, 1, file.get()) != 1) {
+    error = path + " is not a positions file";
+    return false;
+  }
+  if (std::fseek(file.get(), 0, SEEK_END) != 0 ||
+      static_cast<uint64_t>(std::ftell(file.get())) !=
+          sizeof kMagic + sizeof count + count * sizeof(TrainingPosition) ||
+      std::fseek(file.get(), sizeof kMagic + sizeof count, SEEK_SET) != 0) {
+    error = path + " does not hold the " + std::to_string(count) + " positions it announces";
+    return false;
+  }
+  const size_t first = positions.size();
+  positions.resize(first + count);
+  if (std::fread(positions.data() + first, sizeof(TrainingPosition), count, file.get()) != count) {
+    positions.resize(first);
+    error = "cannot read " + path;
+    return false;
+  }
+  for (size_t i = first; i < positions.size(); ++i) {
+    if (Possible(positions[i])) continue;
+    positions.resize(first);
+    error = path + ": position " + std::to_string(i - first) + " is impossible";
+    return false;
+  }
+  return true;
+}
+
+void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
+                          TrainTarget target, int randomPlies, uint64_t choiceSeed,
+                          std::vector<TrainingPosition>& out) {
+  ObserveGame(net, dice, ws, randomPlies, choiceSeed,
+              [&](const SideBoard& own, const SideBoard& opponent) {
+                TrainingPosition p;
+                CountRows(own, opponent, p.counts);
+                p.target = OnePlyValue(net, own, opponent, ws, target);
+                out.push_back(p);
+              });
+}
+
+}  // namespace morvik

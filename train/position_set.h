@@ -1,0 +1,38 @@
+// Positions with fixed training targets. They are collected by playing games
+// with one set of weights and scoring each position reached one roll ahead,
+// then read back to fit the weights to them over many passes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "headless/self_play.h"
+#include "net/packed_net.h"
+
+namespace morvik {
+
+// A position as the network sees it, the side that has just moved first, and
+// its value for that side.
+struct TrainingPosition {
+  RowCounts counts;
+  float target = 0.0f;
+};
+static_assert(sizeof(TrainingPosition) == 56, "the file stores the records as they lie in memory");
+
+// Writes the positions via a temporary and a rename; false on failure.
+bool SavePositions(const std::string& path, const std::vector<TrainingPosition>& positions);
+
+// Reads a file SavePositions wrote. False, with the reason in `error`, when it
+// is missing, of another kind, cut short, or holds an impossible position or
+// a target outside 0..1.
+bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
+                   std::string& error);
+
+// Plays one self-play game (see ObserveGame) and appends every position it
+// reaches before its end, with the position's one-ply value as the target.
+void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
+                          TrainTarget target, int randomPlies, uint64_t choiceSeed,
+                          std::vector<TrainingPosition>& out);
+
+}  // namespace morvik
