@@ -107,6 +107,46 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, 
   return PlayGame(player, player, dice, true, kGameTurnLimit, learn).turns;
 }
 
+void LambdaReturns(const float* values, int count, float final, float lambda, float* returns) {
+  if (count <= 0) return;
+  // The last position's value is known exactly: it is the final result.
+  double g = final;
+  returns[count - 1] = final;
+  for (int t = count - 2; t >= 0; --t) {
+    const double next = t + 1 == count - 1 ? final : values[t + 1];
+    g = (1.0 - lambda) * (1.0 - next) + lambda * (1.0 - g);
+    returns[t] = static_cast<float>(g);
+  }
+}
+
+int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda, PlayWorkspace& ws,
+                    TrainTarget target, int randomPlies, uint64_t choiceSeed) {
+  GreedyPlayer player(net, ws, &ws.after[0]);  // in both seats
+  DiceStream chooser(choiceSeed);
+  player.randomLeft = randomPlies;
+  player.chooser = &chooser;
+  int n = 0;
+  float final = 0.0f;
+  const auto record = [&](const MoveReport& move) {
+    CountRows(move.own, move.opponent, ws.played[n]);
+    ws.playedValues[n++] = player.value;
+    if (move.result.Over()) final = FinalTarget(move.result.kind, target);
+    return true;
+  };
+  const GameOutcome outcome = PlayGame(player, player, dice, true, kGameTurnLimit, record);
+  if (outcome.winner < 0) return outcome.turns;
+  LambdaReturns(ws.playedValues, n, final, lambda, ws.returns);
+  // A position aims at the values of later moves, which must be the network's
+  // own choices, not random ones; the last position's value is exact.
+  const int first = randomPlies > 0 ? randomPlies - 1 : 0;
+  for (int t = 0; t < n; ++t) {
+    if (t < first && t != n - 1) continue;
+    CollectActive(ws.played[t], ws.candidate);
+    TdStep(net, ws.candidate, ws.returns[t], alpha);
+  }
+  return outcome.turns;
+}
+
 int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int randomPlies,
                 uint64_t choiceSeed, const PositionVisitor& visit) {
   GreedyPlayer player(net, ws, &ws.after[0]);  // in both seats

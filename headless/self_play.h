@@ -26,6 +26,11 @@ struct PlayWorkspace {
   float scores[MoveList::kCapacity];
   ScoreTable known;
   PendingBatch batch;
+  // The positions of one game as the network saw them, with the value each
+  // had when it was chosen (TD(lambda) learns from them when the game ends).
+  RowCounts played[kGameTurnLimit];
+  float playedValues[kGameTurnLimit];
+  float returns[kGameTurnLimit];
 };
 
 // Plays the first entry with the strictly highest network value for the
@@ -65,6 +70,22 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
               TrainTarget target = TrainTarget::kPoints,
               TrainTargetDepth depth = TrainTargetDepth::kNextMove, int randomPlies = 0,
               uint64_t choiceSeed = 0);
+
+// One self-play game from the starting position that learns when it ends:
+// each position chosen by the network moves toward its lambda-return, the
+// blend, weighted by powers of lambda, of the values reached 1, 2, ... moves
+// later and of the final result. Lambda 0 aims at the next value alone, 1 at
+// the result alone. The values are those the positions had during the game,
+// as no weight changes before its end; an unfinished game teaches nothing.
+// Random opening moves as in TrainGame. Returns the number of turns played.
+int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda, PlayWorkspace& ws,
+                    TrainTarget target, int randomPlies = 0, uint64_t choiceSeed = 0);
+
+// The lambda-returns of a game's `count` positions, the side that has just
+// moved first in each: `values` as the network saw them, `final` the exact
+// value of the last position for its mover, the winner, which stands in for
+// the network's value of that position.
+void LambdaReturns(const float* values, int count, float final, float lambda, float* returns);
 
 // Sees each position a game reaches that does not end it, the mover's board
 // first.

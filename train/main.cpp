@@ -43,6 +43,9 @@ const std::vector<OptionRule> kOptions = {
     {"--fit", 1,
      "instead of self-play, fit the weights to the positions in these files (comma-separated); "
      "the learning rate falls from --alpha (0.01) to --late-alpha (0.001) over the epochs"},
+    {"--lambda", 1,
+     "above 0: each game learns when it ends, every position aiming at its lambda-return "
+     "(TD(lambda)); 0..1 (0)"},
     {"--epochs", 1, "passes over the positions when fitting (10)"},
 };
 
@@ -111,6 +114,10 @@ TrainOptions ParseOptions(const Arguments& a) {
   if (a.Has("--random-share"))
     o.randomShare = ParseReal(a.Values("--random-share").front(), 0.0, 1.0, "--random-share");
   o.randomPlies = static_cast<int>(ParseCount(a, "--random-plies", o.randomPlies));
+  if (a.Has("--lambda"))
+    o.lambda = static_cast<float>(ParseReal(a.Values("--lambda").front(), 0.0, 1.0, "--lambda"));
+  if (o.lambda > 0.0f && o.depth == TrainTargetDepth::kOnePly)
+    throw UsageError("--lambda and --depth one-ply cannot be given together");
   o.collectTo = a.Value("--collect", "");
   o.fitFrom = SplitList(a.Value("--fit", ""));
   o.epochs = static_cast<int>(ParseCount(a, "--epochs", o.epochs));

@@ -110,8 +110,14 @@ void Trainer::PlayRound(int64_t first, int64_t end, float alpha) {
     for (int64_t g = first + t * perThread; g < first + (t + 1) * perThread && g < end; ++g) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
       const GameStart start = StartOf(options_, g);
-      TrainGame(net, dice, alpha, *workspaces_[static_cast<size_t>(t)], options_.target,
-                options_.depth, start.randomPlies, start.choiceSeed);
+      PlayWorkspace& ws = *workspaces_[static_cast<size_t>(t)];
+      if (options_.lambda > 0.0f) {
+        TrainGameLambda(net, dice, alpha, options_.lambda, ws, options_.target, start.randomPlies,
+                        start.choiceSeed);
+      } else {
+        TrainGame(net, dice, alpha, ws, options_.target, options_.depth, start.randomPlies,
+                  start.choiceSeed);
+      }
     }
   });
   Merge(*master_, *base_, locals_);

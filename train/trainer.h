@@ -36,6 +36,7 @@ struct TrainOptions {
   std::string baselineDir;    // empty: DefaultBaselineDir()
   TrainTarget target = TrainTarget::kPoints;
   TrainTargetDepth depth = TrainTargetDepth::kNextMove;
+  float lambda = 0.0f;       // above 0: learn from lambda-returns when each game ends
   double randomShare = 0.0;  // share of games whose first moves are random
   int randomPlies = 12;      // at most this many random moves at their start
   // Instead of learning by self-play: collect positions with one-ply targets

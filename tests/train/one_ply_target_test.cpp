@@ -105,6 +105,9 @@ TEST(RandomStarts, RandomMovesAreNeverTargets) {
   DiceStream dice(StreamSeed(4, 2));
   TrainGame(*trained, dice, 0.1f, *ws, TrainTarget::kPoints, TrainTargetDepth::kNextMove, 100000,
             77);
+  auto lambda = std::make_unique<PackedNet>(*start);  // learning at the end of the game
+  DiceStream lambdaDice(StreamSeed(4, 2));
+  TrainGameLambda(*lambda, lambdaDice, 0.1f, 0.7f, *ws, TrainTarget::kPoints, 100000, 77);
 
   auto expected = std::make_unique<PackedNet>(*start);
   RandomMover mover(77);  // one chooser serves both seats
@@ -120,6 +123,8 @@ TEST(RandomStarts, RandomMovesAreNeverTargets) {
   EXPECT_EQ(0, std::memcmp(trained->w1, expected->w1, sizeof trained->w1));
   EXPECT_EQ(0, std::memcmp(trained->w2, expected->w2, sizeof trained->w2));
   EXPECT_EQ(0, std::memcmp(trained->w3, expected->w3, sizeof trained->w3));
+  EXPECT_EQ(0, std::memcmp(lambda->w1, expected->w1, sizeof lambda->w1));
+  EXPECT_EQ(0, std::memcmp(lambda->w2, expected->w2, sizeof lambda->w2));
 }
 
 TEST(RandomStarts, TheChoiceSeedDecidesTheOpening) {
