@@ -116,4 +116,15 @@ int ParseInt(const std::string& text, int low, int high, const std::string& what
   return value;
 }
 
+std::vector<std::string> SplitList(const std::string& text) {
+  std::vector<std::string> items;
+  std::size_t from = 0;
+  while (from <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', from), text.size());
+    if (comma > from) items.push_back(text.substr(from, comma - from));
+    from = comma + 1;
+  }
+  return items;
+}
+
 }  // namespace morvik

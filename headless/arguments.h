@@ -45,4 +45,7 @@ class Arguments {
 
 int ParseInt(const std::string& text, int low, int high, const std::string& what);
 
+// The non-empty items of a comma-separated list.
+std::vector<std::string> SplitList(const std::string& text);
+
 }  // namespace morvik

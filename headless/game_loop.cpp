@@ -12,16 +12,21 @@ void StartingSides(SideBoard& first, SideBoard& second) {
 }
 
 GameOutcome PlayGame(GamePlayer& first, GamePlayer& second, GameDice& dice, bool firstStarts,
-                     int maxTurns, const MoveHook& hook) {
+                     int maxTurns, const MoveHook& hook, const BoardPosition* from) {
   SideBoard sides[2];  // [0] the first player's
-  StartingSides(sides[0], sides[1]);
+  int mover = firstStarts ? 0 : 1;
+  if (from != nullptr) {
+    sides[mover] = from->opponent;
+    sides[1 - mover] = from->own;
+  } else {
+    StartingSides(sides[0], sides[1]);
+  }
   GamePlayer* players[2] = {&first, &second};
   int d1 = 0;
   int d2 = 0;
-  int mover = firstStarts ? 0 : 1;
   GameOutcome outcome;
   for (int turn = 0; turn < maxTurns; ++turn) {
-    if (turn == 0) {
+    if (turn == 0 && from == nullptr) {
       dice.OpeningRoll(d1, d2);
     } else {
       dice.Roll(d1, d2);

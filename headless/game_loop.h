@@ -53,9 +53,12 @@ struct GameOutcome {
 };
 
 // Plays until one side has borne off all its checkers, the hook says stop, or
-// `maxTurns` moves have been played.
+// `maxTurns` moves have been played. Without `from` the game starts from the
+// starting position with an opening roll; with it, from that position, whose
+// `own` side has just moved: the player who starts takes its `opponent` side
+// and an ordinary roll.
 GameOutcome PlayGame(GamePlayer& first, GamePlayer& second, GameDice& dice, bool firstStarts,
-                     int maxTurns, const MoveHook& hook = {});
+                     int maxTurns, const MoveHook& hook = {}, const BoardPosition* from = nullptr);
 
 // The starting position as the two sides' boards.
 void StartingSides(SideBoard& first, SideBoard& second);

@@ -81,7 +81,8 @@ float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& o
 }
 
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, TrainTarget target,
-              TrainTargetDepth depth, int randomPlies, uint64_t choiceSeed) {
+              TrainTargetDepth depth, int randomPlies, uint64_t choiceSeed,
+              const BoardPosition* from) {
   ActiveInputs* current = &ws.after[0];
   ActiveInputs* previous = &ws.after[1];
   GreedyPlayer player(net, ws, current);  // in both seats
@@ -104,7 +105,7 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, 
     player.chosen = current;
     return true;
   };
-  return PlayGame(player, player, dice, true, kGameTurnLimit, learn).turns;
+  return PlayGame(player, player, dice, true, kGameTurnLimit, learn, from).turns;
 }
 
 void LambdaReturns(const float* values, int count, float final, float lambda, float* returns) {
@@ -120,7 +121,8 @@ void LambdaReturns(const float* values, int count, float final, float lambda, fl
 }
 
 int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda, PlayWorkspace& ws,
-                    TrainTarget target, int randomPlies, uint64_t choiceSeed) {
+                    TrainTarget target, int randomPlies, uint64_t choiceSeed,
+                    const BoardPosition* from) {
   GreedyPlayer player(net, ws, &ws.after[0]);  // in both seats
   DiceStream chooser(choiceSeed);
   player.randomLeft = randomPlies;
@@ -133,7 +135,7 @@ int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda,
     if (move.result.Over()) final = FinalTarget(move.result.kind, target);
     return true;
   };
-  const GameOutcome outcome = PlayGame(player, player, dice, true, kGameTurnLimit, record);
+  const GameOutcome outcome = PlayGame(player, player, dice, true, kGameTurnLimit, record, from);
   if (outcome.winner < 0) return outcome.turns;
   LambdaReturns(ws.playedValues, n, final, lambda, ws.returns);
   // A position aims at the values of later moves, which must be the network's

@@ -65,11 +65,12 @@ enum class TrainTargetDepth { kNextMove, kOnePly };
 // first `randomPlies` moves are chosen at random (by a stream from
 // `choiceSeed`), which leads into positions greedy play seldom reaches:
 // broken boards, checkers left back, games already lost. Returns the number
-// of turns played.
+// of turns played. With `from`, the game starts from that position instead
+// (see PlayGame).
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
               TrainTarget target = TrainTarget::kPoints,
               TrainTargetDepth depth = TrainTargetDepth::kNextMove, int randomPlies = 0,
-              uint64_t choiceSeed = 0);
+              uint64_t choiceSeed = 0, const BoardPosition* from = nullptr);
 
 // One self-play game from the starting position that learns when it ends:
 // each position chosen by the network moves toward its lambda-return, the
@@ -77,9 +78,11 @@ int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws,
 // later and of the final result. Lambda 0 aims at the next value alone, 1 at
 // the result alone. The values are those the positions had during the game,
 // as no weight changes before its end; an unfinished game teaches nothing.
-// Random opening moves as in TrainGame. Returns the number of turns played.
+// Random opening moves and `from` as in TrainGame. Returns the number of
+// turns played.
 int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda, PlayWorkspace& ws,
-                    TrainTarget target, int randomPlies = 0, uint64_t choiceSeed = 0);
+                    TrainTarget target, int randomPlies = 0, uint64_t choiceSeed = 0,
+                    const BoardPosition* from = nullptr);
 
 // The lambda-returns of a game's `count` positions, the side that has just
 // moved first in each: `values` as the network saw them, `final` the exact

@@ -7,6 +7,7 @@
 
 #include "headless/arguments.h"
 #include "net/network.h"
+#include "train/position_kinds.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -46,19 +47,13 @@ const std::vector<OptionRule> kOptions = {
     {"--lambda", 1,
      "above 0: each game learns when it ends, every position aiming at its lambda-return "
      "(TD(lambda)); 0..1 (0)"},
+    {"--start-positions", 1,
+     "a positions file (as --collect writes) some games start from instead of the opening"},
+    {"--start-share", 1, "share of games that start from such a position, 0..1 (0.5)"},
+    {"--start-kinds", 1,
+     "which of its positions: race, left-back, crashed, lost, comma-separated (all four)"},
     {"--epochs", 1, "passes over the positions when fitting (10)"},
 };
-
-std::vector<std::string> SplitList(const std::string& text) {
-  std::vector<std::string> items;
-  std::size_t from = 0;
-  while (from <= text.size()) {
-    const std::size_t comma = std::min(text.find(',', from), text.size());
-    if (comma > from) items.push_back(text.substr(from, comma - from));
-    from = comma + 1;
-  }
-  return items;
-}
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
   std::size_t used = 0;
@@ -120,6 +115,14 @@ TrainOptions ParseOptions(const Arguments& a) {
     throw UsageError("--lambda and --depth one-ply cannot be given together");
   o.collectTo = a.Value("--collect", "");
   o.fitFrom = SplitList(a.Value("--fit", ""));
+  o.startFrom = a.Value("--start-positions", "");
+  if (a.Has("--start-share"))
+    o.startShare = ParseReal(a.Values("--start-share").front(), 0.0, 1.0, "--start-share");
+  if (a.Has("--start-kinds")) {
+    o.startKinds = ParseKinds(a.Values("--start-kinds").front());
+    if (o.startKinds == 0)
+      throw UsageError("--start-kinds takes race, left-back, crashed and lost, comma-separated");
+  }
   o.epochs = static_cast<int>(ParseCount(a, "--epochs", o.epochs));
   if (!o.collectTo.empty() && !o.fitFrom.empty())
     throw UsageError("--collect and --fit cannot be given together");

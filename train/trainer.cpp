@@ -7,6 +7,8 @@
 #include "headless/dice_stream.h"
 #include "net/weight_file.h"
 #include "net/weight_order.h"
+#include "train/position_kinds.h"
+#include "train/position_set.h"
 
 namespace morvik {
 
@@ -15,13 +17,18 @@ constexpr uint64_t kBenchSeed = 0x5EED0B0Cull;
 constexpr uint64_t kStartSeed = 0x57A27EDull;
 }  // namespace
 
-GameStart StartOf(const TrainOptions& o, int64_t g) {
-  if (o.randomShare <= 0.0) return {};
+GameStart StartOf(const TrainOptions& o, int64_t g, size_t positions) {
+  GameStart start;
   DiceStream pick(StreamSeed(o.seed ^ kStartSeed, static_cast<uint64_t>(g)));
-  const double u = static_cast<double>(pick.Next() >> 11) * 0x1.0p-53;
-  if (u >= o.randomShare) return {};
-  const int plies = 1 + static_cast<int>(pick.Next() % static_cast<uint64_t>(o.randomPlies));
-  return {plies, pick.Next()};
+  const auto share = [&] { return static_cast<double>(pick.Next() >> 11) * 0x1.0p-53; };
+  if (o.randomShare > 0.0 && share() < o.randomShare) {
+    start.randomPlies = 1 + static_cast<int>(pick.Next() % static_cast<uint64_t>(o.randomPlies));
+    start.choiceSeed = pick.Next();
+  }
+  if (positions > 0 && share() < o.startShare) {
+    start.position = static_cast<int64_t>(pick.Next() % positions);
+  }
+  return start;
 }
 
 namespace {
@@ -109,14 +116,17 @@ void Trainer::PlayRound(int64_t first, int64_t end, float alpha) {
     net = *base_;
     for (int64_t g = first + t * perThread; g < first + (t + 1) * perThread && g < end; ++g) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
-      const GameStart start = StartOf(options_, g);
+      const GameStart start = StartOf(options_, g, starts_.size());
       PlayWorkspace& ws = *workspaces_[static_cast<size_t>(t)];
+      BoardPosition from;
+      if (start.position >= 0) from = PositionOf(starts_[static_cast<size_t>(start.position)]);
+      const BoardPosition* begin = start.position >= 0 ? &from : nullptr;
       if (options_.lambda > 0.0f) {
         TrainGameLambda(net, dice, alpha, options_.lambda, ws, options_.target, start.randomPlies,
-                        start.choiceSeed);
+                        start.choiceSeed, begin);
       } else {
         TrainGame(net, dice, alpha, ws, options_.target, options_.depth, start.randomPlies,
-                  start.choiceSeed);
+                  start.choiceSeed, begin);
       }
     }
   });
@@ -183,9 +193,30 @@ bool Trainer::Run() {
                  options_.resume.c_str());
     return false;
   }
+  if (!LoadStarts()) return false;
   if (!options_.collectTo.empty()) return Collect();
   if (!options_.fitFrom.empty()) return Fit();
   return SelfPlay();
+}
+
+bool Trainer::LoadStarts() {
+  if (options_.startFrom.empty()) return true;
+  std::vector<TrainingPosition> all;
+  std::string error;
+  if (!LoadPositions(options_.startFrom, all, error)) {
+    std::fprintf(stderr, "morvik-train: %s\n", error.c_str());
+    return false;
+  }
+  for (const TrainingPosition& p : all)
+    if (KindsOf(p) & options_.startKinds) starts_.push_back(p.counts);
+  std::fprintf(stderr, "starting positions: %zu of the %zu in %s\n", starts_.size(), all.size(),
+               options_.startFrom.c_str());
+  if (starts_.empty()) {
+    std::fprintf(stderr, "morvik-train: %s holds no position of the chosen kinds\n",
+                 options_.startFrom.c_str());
+    return false;
+  }
+  return true;
 }
 
 bool Trainer::SelfPlay() {

@@ -44,15 +44,22 @@ struct TrainOptions {
   std::string collectTo;
   // ... or fit the weights to the positions in these files.
   std::vector<std::string> fitFrom;
+  // Positions some games start from: a share of the games begins from one of
+  // the file's positions of the chosen kinds (see position_kinds.h).
+  std::string startFrom;
+  double startShare = 0.5;
+  unsigned startKinds = 15;
   int epochs = 10;
 };
 
 // How game g begins: the number of random moves and the seed that picks them.
+// With `positions` starting positions on hand, which one, or -1 for the opening.
 struct GameStart {
   int randomPlies = 0;
   uint64_t choiceSeed = 0;
+  int64_t position = -1;
 };
-GameStart StartOf(const TrainOptions& o, int64_t g);
+GameStart StartOf(const TrainOptions& o, int64_t g, size_t positions = 0);
 
 double Seconds(std::chrono::steady_clock::time_point since);
 
@@ -85,6 +92,7 @@ class Trainer {
   BenchFigures Bench();
 
  private:
+  bool LoadStarts();
   bool Collect();
   bool Fit();
   bool SelfPlay();
@@ -102,6 +110,7 @@ class Trainer {
   std::unique_ptr<PackedNet> base_;
   std::vector<std::unique_ptr<PackedNet>> locals_;
   std::vector<std::unique_ptr<PlayWorkspace>> workspaces_;
+  std::vector<RowCounts> starts_;
 };
 
 template <typename Task>

@@ -7,6 +7,7 @@
 #include "headless/dice_stream.h"
 #include "rules/board_invariants.h"
 #include "rules/move_list.h"
+#include "rules/primitives.h"
 #include "tests/headless/first_listed_player.h"
 
 namespace morvik {
@@ -66,6 +67,43 @@ TEST(GameLoop, HookOrTurnLimitStopsAnUnfinishedGame) {
   const GameOutcome cut = PlayGame(a, b, dice, true, 4);
   EXPECT_EQ(cut.turns, 4);
   EXPECT_EQ(cut.kind, WinKind::kNone);
+}
+
+// From a set-up position the starter plays the side that has not just moved,
+// and its first roll may be a doublet.
+TEST(GameLoop, GameFromAPositionStartsWithTheSideToRollAndAnOrdinaryRoll) {
+  BoardPosition from;  // the mover has one checker left on its 1-point
+  StartingSides(from.opponent, from.own);
+  for (int r = 1; r <= kBarRow; ++r) {
+    while (CountCheckers(from.own, r) > 0) MoveChecker(from.own, r, kOffRow);
+  }
+  MoveChecker(from.own, kOffRow, 1);
+  bool doublet = false;
+  for (uint64_t seed = 0; seed < 40; ++seed) {
+    for (const bool firstStarts : {true, false}) {
+      static FirstListedPlayer mover;
+      DiceStream dice(seed);
+      std::vector<SideBoard> starter;
+      const auto hook = [&](const MoveReport& m) {
+        if (m.turn == 0) {
+          EXPECT_EQ(m.seat, firstStarts ? 0 : 1);
+          doublet |= m.d1 == m.d2;
+        }
+        if (m.seat == (firstStarts ? 0 : 1)) starter.push_back(m.own);
+        return true;
+      };
+      const GameOutcome outcome =
+          PlayGame(mover, mover, dice, firstStarts, kGameTurnLimit, hook, &from);
+      // The starter cannot bear off in one move, so the other side wins on its
+      // first turn, a gammon at least.
+      EXPECT_EQ(outcome.turns, 2);
+      EXPECT_EQ(outcome.winner, firstStarts ? 1 : 0);
+      EXPECT_GE(Points(outcome.kind), 2);
+      ASSERT_EQ(starter.size(), 1u);
+      EXPECT_EQ(CountCheckers(starter[0], 0), 0);
+    }
+  }
+  EXPECT_TRUE(doublet) << "40 games never began with a doublet";
 }
 
 }  // namespace
