@@ -150,7 +150,7 @@ int TrainGameLambda(PackedNet& net, DiceStream& dice, float alpha, float lambda,
 }
 
 int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int randomPlies,
-                uint64_t choiceSeed, const PositionVisitor& visit) {
+                uint64_t choiceSeed, const PositionVisitor& visit, const BoardPosition* from) {
   GreedyPlayer player(net, ws, &ws.after[0]);  // in both seats
   DiceStream chooser(choiceSeed);
   player.randomLeft = randomPlies;
@@ -159,7 +159,7 @@ int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int r
     if (!move.result.Over()) visit(move.own, move.opponent);
     return true;
   };
-  return PlayGame(player, player, dice, true, kGameTurnLimit, look).turns;
+  return PlayGame(player, player, dice, true, kGameTurnLimit, look, from).turns;
 }
 
 int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStream& dice,

@@ -96,9 +96,11 @@ using PositionVisitor = std::function<void(const SideBoard& own, const SideBoard
 
 // One self-play game without learning: greedy by the network's value after
 // the first `randomPlies` moves, which are chosen at random by a stream from
-// `choiceSeed`. Returns the number of turns played.
+// `choiceSeed`; from `from` when given (see PlayGame). Returns the number of
+// turns played.
 int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int randomPlies,
-                uint64_t choiceSeed, const PositionVisitor& visit);
+                uint64_t choiceSeed, const PositionVisitor& visit,
+                const BoardPosition* from = nullptr);
 
 // One game of the network (greedy, no learning) against the baseline; the
 // network moves first when netFirst. Returns the network's points (+ won,

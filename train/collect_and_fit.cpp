@@ -21,9 +21,10 @@ bool Trainer::Collect() {
     double lastReport = 0.0;
     for (int64_t g = t; g < games && !late; g += options_.threads) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
-      const GameStart begin = StartOf(options_, g);
+      const GameStart begin = StartOf(options_, g, starts_.size());
+      BoardPosition from;
       CollectGamePositions(*master_, dice, *workspaces_[static_cast<size_t>(t)], options_.target,
-                           begin.randomPlies, begin.choiceSeed, out);
+                           begin.randomPlies, begin.choiceSeed, out, BeginOf(begin, from));
       const int64_t n = ++done;
       const double elapsed = Seconds(start);
       if (options_.maxSeconds > 0.0 && elapsed >= options_.maxSeconds) late = true;

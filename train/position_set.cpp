@@ -89,14 +89,14 @@ bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& posit
 
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
                           TrainTarget target, int randomPlies, uint64_t choiceSeed,
-                          std::vector<TrainingPosition>& out) {
-  ObserveGame(net, dice, ws, randomPlies, choiceSeed,
-              [&](const SideBoard& own, const SideBoard& opponent) {
-                TrainingPosition p;
-                CountRows(own, opponent, p.counts);
-                p.target = OnePlyValue(net, own, opponent, ws, target);
-                out.push_back(p);
-              });
+                          std::vector<TrainingPosition>& out, const BoardPosition* from) {
+  const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {
+    TrainingPosition p;
+    CountRows(own, opponent, p.counts);
+    p.target = OnePlyValue(net, own, opponent, ws, target);
+    out.push_back(p);
+  };
+  ObserveGame(net, dice, ws, randomPlies, choiceSeed, keep, from);
 }
 
 }  // namespace morvik

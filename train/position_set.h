@@ -33,6 +33,6 @@ bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& posit
 // reaches before its end, with the position's one-ply value as the target.
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
                           TrainTarget target, int randomPlies, uint64_t choiceSeed,
-                          std::vector<TrainingPosition>& out);
+                          std::vector<TrainingPosition>& out, const BoardPosition* from = nullptr);
 
 }  // namespace morvik

@@ -119,8 +119,7 @@ void Trainer::PlayRound(int64_t first, int64_t end, float alpha) {
       const GameStart start = StartOf(options_, g, starts_.size());
       PlayWorkspace& ws = *workspaces_[static_cast<size_t>(t)];
       BoardPosition from;
-      if (start.position >= 0) from = PositionOf(starts_[static_cast<size_t>(start.position)]);
-      const BoardPosition* begin = start.position >= 0 ? &from : nullptr;
+      const BoardPosition* begin = BeginOf(start, from);
       if (options_.lambda > 0.0f) {
         TrainGameLambda(net, dice, alpha, options_.lambda, ws, options_.target, start.randomPlies,
                         start.choiceSeed, begin);
@@ -197,6 +196,12 @@ bool Trainer::Run() {
   if (!options_.collectTo.empty()) return Collect();
   if (!options_.fitFrom.empty()) return Fit();
   return SelfPlay();
+}
+
+const BoardPosition* Trainer::BeginOf(const GameStart& start, BoardPosition& storage) const {
+  if (start.position < 0) return nullptr;
+  storage = PositionOf(starts_[static_cast<size_t>(start.position)]);
+  return &storage;
 }
 
 bool Trainer::LoadStarts() {

@@ -93,6 +93,8 @@ class Trainer {
 
  private:
   bool LoadStarts();
+  // The position a game starts from, kept in `storage`; null for the opening.
+  const BoardPosition* BeginOf(const GameStart& start, BoardPosition& storage) const;
   bool Collect();
   bool Fit();
   bool SelfPlay();

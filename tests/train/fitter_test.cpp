@@ -11,6 +11,7 @@
 
 #include "headless/dice_stream.h"
 #include "tests/support/temp_path.h"
+#include "train/position_kinds.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -119,7 +120,19 @@ TEST(CollectAndFit, TrainerWritesPositionsThenFittedWeights) {
 
   fit.fitFrom = {positions, weights};  // a weight file is no positions file
   EXPECT_FALSE(Trainer(fit).Run());
-  for (const auto& p : {weights, positions, fitted}) std::remove(p.c_str());
+
+  // Games that all start from races collect nothing but races.
+  const std::string races = UniqueTempPath("races.pos");
+  collect.collectTo = races;
+  collect.startFrom = positions;
+  collect.startShare = 1.0;
+  collect.startKinds = kRaceKind;
+  ASSERT_TRUE(Trainer(collect).Run());
+  read.clear();
+  ASSERT_TRUE(LoadPositions(races, read, error)) << error;
+  EXPECT_GT(read.size(), 4u);
+  for (const TrainingPosition& p : read) EXPECT_TRUE(KindsOf(p) & kRaceKind);
+  for (const auto& p : {weights, positions, fitted, races}) std::remove(p.c_str());
 }
 
 }  // namespace
