@@ -11,6 +11,7 @@
 #include "headless/td_step.h"
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
+#include "tests/support/same_weights.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -120,11 +121,8 @@ TEST(RandomStarts, RandomMovesAreNeverTargets) {
   };
   DiceStream sameDice(StreamSeed(4, 2));
   ASSERT_GT(PlayGame(mover, mover, sameDice, true, kGameTurnLimit, keep).winner, -1);
-  EXPECT_EQ(0, std::memcmp(trained->w1, expected->w1, sizeof trained->w1));
-  EXPECT_EQ(0, std::memcmp(trained->w2, expected->w2, sizeof trained->w2));
-  EXPECT_EQ(0, std::memcmp(trained->w3, expected->w3, sizeof trained->w3));
-  EXPECT_EQ(0, std::memcmp(lambda->w1, expected->w1, sizeof lambda->w1));
-  EXPECT_EQ(0, std::memcmp(lambda->w2, expected->w2, sizeof lambda->w2));
+  EXPECT_TRUE(SameWeights(*trained, *expected));
+  EXPECT_TRUE(SameWeights(*lambda, *expected));
 }
 
 TEST(RandomStarts, TheChoiceSeedDecidesTheOpening) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "headless/game_loop.h"
 #include "headless/self_play.h"
 #include "headless/td_step.h"
+#include "tests/support/same_weights.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -98,9 +98,7 @@ TEST(TrainGameLambda, StepsEveryPositionTowardItsReturnAfterTheGame) {
   for (int t = 0; t < turns; ++t)
     TdStep(*expected, recorder.positions[static_cast<size_t>(t)], returns[static_cast<size_t>(t)],
            0.05f);
-  EXPECT_EQ(0, std::memcmp(trained->w1, expected->w1, sizeof trained->w1));
-  EXPECT_EQ(0, std::memcmp(trained->w2, expected->w2, sizeof trained->w2));
-  EXPECT_EQ(0, std::memcmp(trained->w3, expected->w3, sizeof trained->w3));
+  EXPECT_TRUE(SameWeights(*trained, *expected));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "headless/self_play.h"
 #include "rules/primitives.h"
+#include "tests/support/same_weights.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -19,13 +20,6 @@ ActiveInputs StartInputs() {
   ActiveInputs a;
   CollectActive(p.own, p.opponent, a);
   return a;
-}
-
-// Bit for bit, weights and gain; the padding after the gain takes no part.
-bool SameWeights(const PackedNet& a, const PackedNet& b) {
-  return std::memcmp(a.w1, b.w1, sizeof a.w1) == 0 && std::memcmp(a.w2, b.w2, sizeof a.w2) == 0 &&
-         std::memcmp(a.w3, b.w3, sizeof a.w3) == 0 &&
-         std::memcmp(&a.gain, &b.gain, sizeof a.gain) == 0;
 }
 
 float Value(const PackedNet& net, const ActiveInputs& a) {
