@@ -13,6 +13,7 @@
 #include "headless/baseline.h"
 #include "headless/self_play.h"
 #include "net/packed_net.h"
+#include "train/position_kinds.h"
 
 namespace morvik {
 
@@ -48,7 +49,7 @@ struct TrainOptions {
   // the file's positions of the chosen kinds (see position_kinds.h).
   std::string startFrom;
   double startShare = 0.5;
-  unsigned startKinds = 15;
+  unsigned startKinds = kAllKinds;
   int epochs = 10;
 };
 
