@@ -1,6 +1,7 @@
 #include "engine/arguments.h"
 
 #include <cstring>
+#include <map>
 
 #include "engine/position_input.h"
 #include "net/network.h"
@@ -19,9 +20,39 @@ const std::vector<std::string> kAllOptions = {
     "--games",        "--seed",        "--pubeval", "--quiet", "--path"};
 }  // namespace
 
+namespace {
+// One line of --help for each option, the same in every command that takes it.
+const std::map<std::string, std::string> kOptionHelp = {
+    {"--board", "the position: v0,...,v25, the human's checkers positive, the computer's negative"},
+    {"--position-id", "the position as a 14-character position ID"},
+    {"--dice", "the two dice, 1..6, in the order they are used"},
+    {"--side", "who moves: human or computer"},
+    {"--weights", "weight file (gammon.pc in the working directory)"},
+    {"--zero-weights", "a network of zeros: every position is worth 0.5"},
+    {"--lookahead", "choose with the one-ply look-ahead"},
+    {"--seconds", "seconds of processor time for each rate, 0..600 (1)"},
+    {"--path", "vector path: sse2, avx2 or avx512 (the processor's best)"},
+    {"--first", "first player: net, lookahead or baseline (net)"},
+    {"--second", "second player: net, lookahead or baseline (baseline)"},
+    {"--games", "games to play, an even number: mirrored pairs (10000)"},
+    {"--seed", "seed of the dice (1)"},
+    {"--pubeval",
+     "folder of the baseline's weights (share/morvik/pubeval beside the program, else "
+     "data/pubeval)"},
+    {"--quiet", "no progress line"}};
+
+std::vector<OptionRule> WithHelp(std::vector<OptionRule> rules) {
+  for (OptionRule& rule : rules) {
+    const auto help = kOptionHelp.find(rule.name);
+    if (rule.help.empty() && help != kOptionHelp.end()) rule.help = help->second;
+  }
+  return rules;
+}
+}  // namespace
+
 EngineArguments::EngineArguments(int argc, char** argv, int first,
                                  const std::vector<OptionRule>& allowed)
-    : Arguments(argc, argv, first, allowed, kAllOptions) {}
+    : Arguments(argc, argv, first, WithHelp(allowed), kAllOptions) {}
 
 void ParseDice(const Arguments& args, int& d1, int& d2) {
   const auto& dice = args.Values("--dice");

@@ -151,7 +151,11 @@ NetPath ParsePath(const std::string& name) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2, {{"--seconds", 1}, {"--weights", 1}, {"--path", 1}});
+  const EngineArguments args(
+      argc, argv, 2,
+      {{"--seconds", 1},
+       {"--weights", 1, "also play the sample and self-play with these weights"},
+       {"--path", 1}});
   const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
   if (args.Has("--path")) ForceNetPath(ParsePath(args.Value("--path", "")));
   if (args.Has("--weights")) LoadEngineWeights(args);  // refused before any work

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <ostream>
+#include <sstream>
+#include <string>
 
 #include "tests/engine/engine_process.h"
 #include "tests/engine/position_ids.h"
@@ -98,6 +100,27 @@ TEST(EngineEval, TestIdsMatchTheIdsOfOtherPrograms) {
             "4HPwATDgc/ABMA");
   EXPECT_EQ(PositionIdOf({{6, 5}, {8, 3}, {13, 5}, {24, 1}}, {{6, 5}, {8, 3}, {13, 5}, {24, 2}}),
             "4HPwATDgc/ABEA");
+}
+
+// Every command's --help succeeds and gives each of its options a line of help.
+TEST(EngineHelp, EveryOptionOfEveryCommandIsDescribed) {
+  for (const char* command : {"moves", "eval", "play", "reply", "bench", "duel", "ubgi"}) {
+    SCOPED_TRACE(command);
+    const EngineRun run = RunEngine(std::string(command) + " --help");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    int options = 0;
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("  --", 0) != 0) continue;
+      ++options;
+      std::istringstream words(line);
+      std::string name, word;
+      words >> name >> word;
+      if (word == "VALUE" || word == "VALUES") words >> word;
+      EXPECT_FALSE(word.empty()) << "no help for " << name;
+    }
+    EXPECT_GE(options, 3);
+  }
 }
 
 }  // namespace
