@@ -12,16 +12,8 @@
 namespace morvik {
 
 namespace {
-// Every option of every command, to tell an option given to the wrong command
-// from a word that is no option at all.
-const std::vector<std::string> kAllOptions = {
-    "--board",        "--position-id", "--dice",    "--side",  "--weights",
-    "--zero-weights", "--lookahead",   "--seconds", "--first", "--second",
-    "--games",        "--seed",        "--pubeval", "--quiet", "--path"};
-}  // namespace
-
-namespace {
-// One line of --help for each option, the same in every command that takes it.
+// Every option of every command, with its line of --help, the same in every
+// command that takes it.
 const std::map<std::string, std::string> kOptionHelp = {
     {"--board", "the position: v0,...,v25, the human's checkers positive, the computer's negative"},
     {"--position-id", "the position as a 14-character position ID"},
@@ -41,6 +33,14 @@ const std::map<std::string, std::string> kOptionHelp = {
      "data/pubeval)"},
     {"--quiet", "no progress line"}};
 
+// The names of them all, to tell an option given to the wrong command from a
+// word that is no option at all.
+std::vector<std::string> AllOptions() {
+  std::vector<std::string> names;
+  for (const auto& option : kOptionHelp) names.push_back(option.first);
+  return names;
+}
+
 std::vector<OptionRule> WithHelp(std::vector<OptionRule> rules) {
   for (OptionRule& rule : rules) {
     const auto help = kOptionHelp.find(rule.name);
@@ -52,7 +52,7 @@ std::vector<OptionRule> WithHelp(std::vector<OptionRule> rules) {
 
 EngineArguments::EngineArguments(int argc, char** argv, int first,
                                  const std::vector<OptionRule>& allowed)
-    : Arguments(argc, argv, first, WithHelp(allowed), kAllOptions) {}
+    : Arguments(argc, argv, first, WithHelp(allowed), AllOptions()) {}
 
 void ParseDice(const Arguments& args, int& d1, int& d2) {
   const auto& dice = args.Values("--dice");
