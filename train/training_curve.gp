@@ -14,7 +14,7 @@ array files[8]
 array labels[8]
 array points[8] = [5, 9, 11, 13, 3, 15, 1, 2]
 array colours[8] = ["dark-orange", "dark-green", "dark-red", "dark-magenta", "dark-cyan", "olive", \
-                    "black", "dark-goldenrod"]
+                    "black", "salmon"]
 do for [i=1:8] {
   name = sprintf("b%d", i)
   files[i] = exists(name) ? value(name) : curve
