@@ -1,5 +1,5 @@
-// The trainer's second way of learning: collect positions with one-ply
-// targets from games of fixed weights, then fit the weights to them.
+// The trainer's second way of learning: collect positions with one-ply or
+// rollout targets from games of fixed weights, then fit the weights to them.
 #include <atomic>
 #include <cstdio>
 
@@ -9,6 +9,11 @@
 #include "train/trainer.h"
 
 namespace morvik {
+
+namespace {
+// Keeps the rollouts' dice apart from the games' own.
+constexpr uint64_t kRolloutSeedMix = 0x5EEDF00DCAFEull;
+}  // namespace
 
 bool Trainer::Collect() {
   const auto start = std::chrono::steady_clock::now();
@@ -23,7 +28,12 @@ bool Trainer::Collect() {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
       const GameStart begin = StartOf(options_, g, starts_.size());
       BoardPosition from;
-      CollectGamePositions(*master_, dice, *workspaces_[static_cast<size_t>(t)], options_.target,
+      PositionScoring scoring;
+      scoring.target = options_.target;
+      scoring.rollouts = options_.rolloutTrials > 0;
+      scoring.rollout = {options_.rolloutTrials, options_.rolloutPlies};
+      scoring.seed = StreamSeed(options_.seed ^ kRolloutSeedMix, static_cast<uint64_t>(g));
+      CollectGamePositions(*master_, dice, *workspaces_[static_cast<size_t>(t)], scoring,
                            begin.randomPlies, begin.choiceSeed, out, BeginOf(begin, from));
       const int64_t n = ++done;
       const double elapsed = Seconds(start);

@@ -53,6 +53,12 @@ const std::vector<OptionRule> kOptions = {
     {"--start-kinds", 1,
      "which of its positions: race, left-back, crashed, lost, comma-separated (all four)"},
     {"--epochs", 1, "passes over the positions when fitting (10)"},
+    {"--rollouts", 1,
+     "with --collect: score each position by this many games played on from it instead of "
+     "its one-ply value; a multiple of 36 throws every first roll alike (0)"},
+    {"--rollout-plies", 1,
+     "with --rollouts: moves in each game before the network's value stands in, 0 to the end "
+     "(0)"},
 };
 
 double ParseReal(const std::string& text, double low, double high, const std::string& what) {
@@ -124,6 +130,12 @@ TrainOptions ParseOptions(const Arguments& a) {
       throw UsageError("--start-kinds takes race, left-back, crashed and lost, comma-separated");
   }
   o.epochs = static_cast<int>(ParseCount(a, "--epochs", o.epochs));
+  o.rolloutTrials = static_cast<int>(ParseCount(a, "--rollouts", 0));
+  o.rolloutPlies = static_cast<int>(ParseCount(a, "--rollout-plies", 0));
+  if (o.rolloutTrials > 100000 || o.rolloutPlies > 10000)
+    throw UsageError("--rollouts and --rollout-plies must lie in 0..100000 and 0..10000");
+  if ((a.Has("--rollouts") || a.Has("--rollout-plies")) && o.collectTo.empty())
+    throw UsageError("--rollouts and --rollout-plies go with --collect");
   if (!o.collectTo.empty() && !o.fitFrom.empty())
     throw UsageError("--collect and --fit cannot be given together");
   if (a.Has("--fit") && o.fitFrom.empty()) throw UsageError("--fit names no file");

@@ -88,12 +88,15 @@ bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& posit
 }
 
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
-                          TrainTarget target, int randomPlies, uint64_t choiceSeed,
+                          const PositionScoring& scoring, int randomPlies, uint64_t choiceSeed,
                           std::vector<TrainingPosition>& out, const BoardPosition* from) {
+  DiceStream rolloutDice(scoring.seed);
   const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {
     TrainingPosition p;
     CountRows(own, opponent, p.counts);
-    p.target = OnePlyValue(net, own, opponent, ws, target);
+    p.target = scoring.rollouts ? RolloutValue(net, own, opponent, ws, scoring.target,
+                                               scoring.rollout, rolloutDice)
+                                : OnePlyValue(net, own, opponent, ws, scoring.target);
     out.push_back(p);
   };
   ObserveGame(net, dice, ws, randomPlies, choiceSeed, keep, from);

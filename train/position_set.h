@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/rollout.h"
 #include "headless/self_play.h"
 #include "net/packed_net.h"
 
@@ -29,10 +30,19 @@ bool SavePositions(const std::string& path, const std::vector<TrainingPosition>&
 bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
                    std::string& error);
 
+// How collected positions are scored: by their one-ply value, or by a
+// rollout whose dice come from a stream seeded by `seed`.
+struct PositionScoring {
+  TrainTarget target = TrainTarget::kPoints;
+  bool rollouts = false;
+  RolloutSettings rollout;
+  uint64_t seed = 0;
+};
+
 // Plays one self-play game (see ObserveGame) and appends every position it
-// reaches before its end, with the position's one-ply value as the target.
+// reaches before its end, scored as `scoring` says.
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
-                          TrainTarget target, int randomPlies, uint64_t choiceSeed,
+                          const PositionScoring& scoring, int randomPlies, uint64_t choiceSeed,
                           std::vector<TrainingPosition>& out, const BoardPosition* from = nullptr);
 
 }  // namespace morvik

@@ -41,8 +41,11 @@ struct TrainOptions {
   double randomShare = 0.0;  // share of games whose first moves are random
   int randomPlies = 12;      // at most this many random moves at their start
   // Instead of learning by self-play: collect positions with one-ply targets
-  // from `games` games into this file ...
+  // (or, with rolloutTrials above 0, rollout targets) from `games` games into
+  // this file ...
   std::string collectTo;
+  int rolloutTrials = 0;
+  int rolloutPlies = 0;  // 0: every rollout game to its end
   // ... or fit the weights to the positions in these files.
   std::vector<std::string> fitFrom;
   // Positions some games start from: a share of the games begins from one of

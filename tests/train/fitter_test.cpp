@@ -105,6 +105,22 @@ TEST(CollectAndFit, TrainerWritesPositionsThenFittedWeights) {
   ASSERT_TRUE(LoadPositions(positions, read, error)) << error;
   EXPECT_GT(read.size(), 40u);
 
+  // Rollouts of 36 trials cut short after one move score the same positions
+  // as the one-ply value does.
+  const std::string rolled = UniqueTempPath("rolled.pos");
+  TrainOptions rollouts = collect;
+  rollouts.collectTo = rolled;
+  rollouts.rolloutTrials = 36;
+  rollouts.rolloutPlies = 1;
+  ASSERT_TRUE(Trainer(rollouts).Run());
+  std::vector<TrainingPosition> again;
+  ASSERT_TRUE(LoadPositions(rolled, again, error)) << error;
+  ASSERT_EQ(again.size(), read.size());
+  for (size_t i = 0; i < read.size(); ++i) {
+    EXPECT_EQ(again[i].counts, read[i].counts);
+    EXPECT_NEAR(again[i].target, read[i].target, 1e-6);
+  }
+
   TrainOptions fit;
   fit.resume = weights;
   fit.fitFrom = {positions};
@@ -132,7 +148,7 @@ TEST(CollectAndFit, TrainerWritesPositionsThenFittedWeights) {
   ASSERT_TRUE(LoadPositions(races, read, error)) << error;
   EXPECT_GT(read.size(), 4u);
   for (const TrainingPosition& p : read) EXPECT_TRUE(KindsOf(p) & kRaceKind);
-  for (const auto& p : {weights, positions, fitted, races}) std::remove(p.c_str());
+  for (const auto& p : {weights, positions, fitted, races, rolled}) std::remove(p.c_str());
 }
 
 }  // namespace

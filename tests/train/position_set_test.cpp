@@ -26,7 +26,7 @@ std::vector<TrainingPosition> OneGame(const PackedNet& net, uint64_t seed, int t
   auto ws = std::make_unique<PlayWorkspace>();
   std::vector<TrainingPosition> out;
   DiceStream dice(StreamSeed(seed, 0));
-  CollectGamePositions(net, dice, *ws, TrainTarget::kPoints, 0, 0, out);
+  CollectGamePositions(net, dice, *ws, {}, 0, 0, out);
   if (turns != nullptr) {
     DiceStream again(StreamSeed(seed, 0));
     turns[0] = ObserveGame(net, again, *ws, 0, 0, [](const SideBoard&, const SideBoard&) {});
