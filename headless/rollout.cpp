@@ -1,5 +1,6 @@
 #include "headless/rollout.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "rules/game_result.h"
@@ -32,7 +33,7 @@ float RolloutValue(const PackedNet& net, const SideBoard& own, const SideBoard& 
   for (int t = 0; t < settings.trials; ++t) {
     const int a = 1 + t % 36 / 6, b = 1 + t % 6;
     SideBoard boards[2] = {opponent, own};
-    sum += PlayOn(net, boards, a > b ? a : b, a > b ? b : a, ws, target, plies, dice);
+    sum += PlayOn(net, boards, std::max(a, b), std::min(a, b), ws, target, plies, dice);
   }
   return static_cast<float>(sum / settings.trials);
 }

@@ -24,14 +24,13 @@ bool Trainer::Collect() {
   Parallel([&](int t) {
     auto& out = part[static_cast<size_t>(t)];
     double lastReport = 0.0;
+    PositionScoring scoring;
+    scoring.target = options_.target;
+    scoring.rollout = {options_.rolloutTrials, options_.rolloutPlies};
     for (int64_t g = t; g < games && !late; g += options_.threads) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
       const GameStart begin = StartOf(options_, g, starts_.size());
       BoardPosition from;
-      PositionScoring scoring;
-      scoring.target = options_.target;
-      scoring.rollouts = options_.rolloutTrials > 0;
-      scoring.rollout = {options_.rolloutTrials, options_.rolloutPlies};
       scoring.seed = StreamSeed(options_.seed ^ kRolloutSeedMix, static_cast<uint64_t>(g));
       CollectGamePositions(*master_, dice, *workspaces_[static_cast<size_t>(t)], scoring,
                            begin.randomPlies, begin.choiceSeed, out, BeginOf(begin, from));

@@ -94,9 +94,9 @@ void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace&
   const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {
     TrainingPosition p;
     CountRows(own, opponent, p.counts);
-    p.target = scoring.rollouts ? RolloutValue(net, own, opponent, ws, scoring.target,
-                                               scoring.rollout, rolloutDice)
-                                : OnePlyValue(net, own, opponent, ws, scoring.target);
+    p.target = scoring.rollout.trials > 0 ? RolloutValue(net, own, opponent, ws, scoring.target,
+                                                         scoring.rollout, rolloutDice)
+                                          : OnePlyValue(net, own, opponent, ws, scoring.target);
     out.push_back(p);
   };
   ObserveGame(net, dice, ws, randomPlies, choiceSeed, keep, from);

@@ -30,12 +30,12 @@ bool SavePositions(const std::string& path, const std::vector<TrainingPosition>&
 bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
                    std::string& error);
 
-// How collected positions are scored: by their one-ply value, or by a
-// rollout whose dice come from a stream seeded by `seed`.
+// How collected positions are scored: by their one-ply value when
+// `rollout.trials` is 0, else by a rollout whose dice come from a stream
+// seeded by `seed`.
 struct PositionScoring {
   TrainTarget target = TrainTarget::kPoints;
-  bool rollouts = false;
-  RolloutSettings rollout;
+  RolloutSettings rollout{0, 0};
   uint64_t seed = 0;
 };
 
