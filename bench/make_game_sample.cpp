@@ -54,14 +54,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s WEIGHTS COUNT\n", argv[0]);
     return 2;
   }
-  InitNetLayout();
-  NetGain = 0.5f;
   if (!LoadWeightsFrom(argv[1]).opened) {
     std::fprintf(stderr, "cannot read %s\n", argv[1]);
     return 1;
   }
   const int count = std::atoi(argv[2]);
-  auto player = std::make_unique<ComputerPlayer>();
+  auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   NetworkPlayer network(*player, false);
   int written = 0;
   // Writes every position and roll before the network plays it.

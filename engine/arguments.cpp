@@ -96,6 +96,7 @@ std::string Grouped(int n) {
 
 void CheckWeightReport(const WeightFileReport& report, const std::string& path) {
   if (!report.opened) throw UsageError("cannot read weight file '" + path + "'");
+  if (IsComplete(report)) return;
   if (report.numbers < kWeightCount) {
     throw UsageError("only " + Grouped(report.numbers) + " of " + Grouped(kWeightCount) +
                      " weights in " + path);
@@ -107,22 +108,21 @@ void CheckWeightReport(const WeightFileReport& report, const std::string& path) 
 }
 
 void LoadEngineWeights(const Arguments& args) {
-  NetGain = 0.5f;
-  InitNetLayout();
   if (args.Has("--zero-weights")) {
     if (args.Has("--weights"))
       throw UsageError("give either --weights or --zero-weights, not both");
-    std::memset(NetWeights, 0, sizeof NetWeights);
-    PackNetWeights();
+    SetUpProgramNet(nullptr);
     return;
   }
   const std::string path = args.Value("--weights", "gammon.pc");
   // Only a regular file opens; a device, a FIFO or a directory does not.
-  const WeightFileReport report = LoadWeightsFrom(path.c_str());
+  static float values[kWeightCount];
+  const WeightFileReport report = ReadWeightFile(path.c_str(), values);
   if (!report.opened && !args.Has("--weights")) {
     throw UsageError("no weight file gammon.pc in the working directory (give --weights F)");
   }
   CheckWeightReport(report, path);
+  SetUpProgramNet(values);
 }
 
 void CheckGameGoesOn(const SignedBoard& board) {

@@ -110,7 +110,7 @@ std::vector<BenchMove> SampleMoves() {
 
 uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& moves, bool lookahead,
                             double seconds) {
-  const auto player = std::make_unique<ComputerPlayer>();
+  const auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   std::vector<Sample> samples(moves.size());
   HashingSink signature;
   NullSink quiet;

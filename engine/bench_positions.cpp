@@ -80,15 +80,13 @@ std::array<BenchPosition, 5> BenchPositions() {
 }
 
 void LoadBenchWeights() {
-  NetGain = 0.5f;
-  InitNetLayout();
   static float values[kWeightCount];
   uint64_t state = 20261208;
   for (float& v : values) {
     const double unit = static_cast<double>(SplitMix(state) >> 11) * 0x1.0p-53;  // [0, 1)
     v = static_cast<float>((unit - 0.5) * 0.6);
   }
-  StoreWeights(values);
+  SetUpProgramNet(values);
 }
 
 }  // namespace morvik

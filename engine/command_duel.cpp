@@ -18,7 +18,7 @@ const char* const kPlayers = "net, lookahead or baseline";
 struct DuelSetup {
   BaselineWeights baseline;
   MoveList scratch;
-  ComputerPlayer computer;
+  ComputerPlayer computer{gPackedNet};
 };
 
 std::unique_ptr<GamePlayer> MakePlayer(const std::string& name, DuelSetup& setup) {

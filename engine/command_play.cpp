@@ -65,7 +65,7 @@ int RunPlay(int argc, char** argv) {
                               {"--zero-weights", 0},
                               {"--lookahead", 0}});
   Setup s = ReadSetup(args, false);
-  const auto player = std::make_unique<ComputerPlayer>();
+  const auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   CollectingSink sink;
   player->PlayComputerMove(s.position.own, s.position.opponent, args.Has("--lookahead") ? 1 : 0,
                            s.d1, s.d2, sink);
@@ -83,7 +83,7 @@ int RunReply(int argc, char** argv) {
                               {"--weights", 1},
                               {"--zero-weights", 0}});
   Setup s = ReadSetup(args, true);
-  const auto player = std::make_unique<ComputerPlayer>();
+  const auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   const float value = player->PlayBestReply(s.position.opponent, s.position.own, s.d1, s.d2);
   std::printf("%.9g\n", static_cast<double>(value));
   PrintBoard(s.position.own, s.position.opponent);

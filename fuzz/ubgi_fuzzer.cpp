@@ -18,9 +18,8 @@ namespace morvik {
 namespace {
 ComputerPlayer& Player() {
   static ComputerPlayer* player = [] {
-    NetGain = 0.5f;
-    InitNetLayout();
-    return new ComputerPlayer;
+    SetUpProgramNet(nullptr);
+    return new ComputerPlayer(gPackedNet);
   }();
   return *player;
 }

@@ -35,10 +35,10 @@ class GreedyPlayer : public GamePlayer {
   PlayWorkspace& ws_;
 
   void PlayRandom(SideBoard& own, SideBoard& opponent, int d1, int d2) {
-    EnumerateMoves(own, opponent, d1, d2, ws_.list);
-    if (ws_.list.count > 0) {
-      ApplyEntry(own, opponent, ws_.list[static_cast<int>(chooser->Next() % ws_.list.count)]);
-    }
+    MoveList& list = ws_.search.list;
+    EnumerateMoves(own, opponent, d1, d2, list);
+    if (list.count > 0)
+      ApplyEntry(own, opponent, list[static_cast<int>(chooser->Next() % list.count)]);
     CollectActive(own, opponent, *chosen);
     value = 0.5f;  // never a target: the next move is greedy or random too
   }
@@ -47,37 +47,15 @@ class GreedyPlayer : public GamePlayer {
 
 float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int d1, int d2,
                  PlayWorkspace& ws, ActiveInputs& chosen) {
-  EnumerateMoves(own, opponent, d1, d2, ws.list);
-  ws.known.Reset(ws.list.count);
-  ScoreEntries(net, own, opponent, ws.list, ws.scores, ws.known, ws.batch);
-  if (ws.list.count > 0) {
-    const int best = FirstBest(ws.scores, ws.list.count);
-    ApplyEntry(own, opponent, ws.list[best]);
-    CollectActive(own, opponent, chosen);
-    return ws.scores[best];
-  }
+  const float value =
+      PlayBestMove(net, ToolSearch(TrainTarget::kPoints), own, opponent, d1, d2, ws.search);
   CollectActive(own, opponent, chosen);
-  NetTrace trace;
-  return Forward(net, chosen, trace);
-}
-
-float FinalTarget(WinKind kind, TrainTarget target) {
-  if (target == TrainTarget::kWin) return 1.0f;
-  return static_cast<float>(3 + Points(kind)) / 6.0f;
+  return value;
 }
 
 float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                   PlayWorkspace& ws, TrainTarget target) {
-  double value = 0.0;
-  for (int i = 1; i <= 6; ++i) {
-    for (int j = i; j <= 6; ++j) {
-      SideBoard replier = opponent, mover = own;
-      float reply = PlayGreedy(net, replier, mover, j, i, ws, ws.candidate);
-      if (AllBorneOff(replier)) reply = FinalTarget(KindOfWin(mover), target);
-      value += (i == j ? 1.0 / 36.0 : 1.0 / 18.0) * (1.0 - static_cast<double>(reply));
-    }
-  }
-  return static_cast<float>(value);
+  return OnePlyAverage(net, ToolSearch(target), own, opponent, ws.search);
 }
 
 int TrainGame(PackedNet& net, DiceStream& dice, float alpha, PlayWorkspace& ws, TrainTarget target,
@@ -165,7 +143,7 @@ int ObserveGame(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws, int r
 int BaselineGame(const PackedNet& net, const BaselineWeights& baseline, DiceStream& dice,
                  bool netFirst, PlayWorkspace& ws) {
   GreedyPlayer network(net, ws, &ws.candidate);
-  BaselinePlayer other(baseline, ws.list);
+  BaselinePlayer other(baseline, ws.search.list);
   return PlayGame(network, other, dice, netFirst, kGameTurnLimit).points;
 }
 

@@ -9,8 +9,8 @@
 #include "headless/baseline.h"
 #include "headless/dice_stream.h"
 #include "net/packed_net.h"
-#include "player/position_key.h"
-#include "player/scoring.h"
+#include "player/game_value.h"
+#include "player/search.h"
 #include "rules/game_result.h"
 #include "rules/move_list.h"
 
@@ -18,14 +18,9 @@ namespace morvik {
 
 // Scratch storage of one playing thread (about 6 MB: allocate once).
 struct PlayWorkspace {
-  MoveList list;
+  SearchScratch search;
   ActiveInputs candidate;
   ActiveInputs after[2];
-  // The values of the candidates, and of the positions already met during one
-  // move: different orders of the same checker moves often reach one position.
-  float scores[MoveList::kCapacity];
-  ScoreTable known;
-  PendingBatch batch;
   // The positions of one game as the network saw them, with the value each
   // had when it was chosen (TD(lambda) learns from them when the game ends).
   RowCounts played[kGameTurnLimit];
@@ -33,26 +28,15 @@ struct PlayWorkspace {
   float returns[kGameTurnLimit];
 };
 
-// Plays the first entry with the strictly highest network value for the
-// mover (no move when there is none); `chosen` receives the inputs of the
-// position after it, mover first. Returns that position's value.
+// The network's greedy move (PlayBestMove), for learning: `chosen` receives
+// the inputs of the position after it, mover first. Returns that position's
+// value.
 float PlayGreedy(const PackedNet& net, SideBoard& own, SideBoard& opponent, int d1, int d2,
                  PlayWorkspace& ws, ActiveInputs& chosen);
 
-// What the network learns to predict for the side that has just moved.
-// Points: the game's value in points, -3..3, mapped linearly onto 0..1 (a
-// plain win 4/6, a gammon 5/6, a backgammon 1), so that 1 - value is the
-// other side's. Win: the chance of winning the game, whatever its size.
-enum class TrainTarget { kPoints, kWin };
-
-// The value a finished game has for its winner.
-float FinalTarget(WinKind kind, TrainTarget target);
-
 // The value, for the side owning `own` that has just moved, of the position
-// one roll ahead: the mean over the opponent's 21 rolls, weighted by their
-// chances, of 1 - the value of the opponent's greedy reply (the exact final
-// target when the reply ends the game). Uses ws.list, ws.scores, ws.known,
-// ws.batch and ws.candidate.
+// one roll ahead (OnePlyAverage): the exact final target where the
+// opponent's reply ends the game, sums in double.
 float OnePlyValue(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                   PlayWorkspace& ws, TrainTarget target);
 

@@ -9,8 +9,6 @@
 #include "display/application_title.h"
 #include "display/fonts.h"
 #include "mainwindow/game_texts.h"
-#include "net/network.h"
-#include "net/weight_file.h"
 
 namespace morvik {
 
@@ -63,11 +61,7 @@ QString FromView(std::string_view text) {
 
 }  // namespace
 
-WeightPlaces ProgramWeightPlaces() {
-  return ProgramWeightPlaces(QCoreApplication::applicationDirPath().toStdString());
-}
-
-Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice, const WeightPlaces& weights)
+Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice, const std::string& weightProblem)
     : dialogs_(dialogs), drawing_(colours_) {
   setObjectName(QStringLiteral("form1"));
   setWindowTitle(ApplicationTitle());
@@ -85,10 +79,7 @@ Tform1::Tform1(WindowDialogs& dialogs, DiceSource& dice, const WeightPlaces& wei
                                        static_cast<GameView*>(this));
   model_->SetUpNewGame();
   Mirror();
-  NetGain = 0.5f;
-  InitNetLayout();
-  const WeightsLoaded loaded = LoadGameWeights(weights);
-  if (!loaded.problem.empty()) dialogs_.Inform(loaded.problem);
+  if (!weightProblem.empty()) dialogs_.Inform(weightProblem);
   dialogs_.ShowAbout(this);
 }
 

@@ -17,15 +17,11 @@
 #include "mainwindow/dice_label.h"
 #include "mainwindow/form_surface.h"
 #include "mainwindow/game_model.h"
-#include "mainwindow/weight_places.h"
 #include "mainwindow/window_dialogs.h"
 
 class QKeyEvent;
 
 namespace morvik {
-
-// The working directory and the installed folder beside this executable.
-WeightPlaces ProgramWeightPlaces();
 
 class Tform1 : public QMainWindow,
                private GameView,
@@ -35,10 +31,9 @@ class Tform1 : public QMainWindow,
 
  public:
   // FormCreate: colours, caption, board images, the starting position, the
-  // network and its weights from "gammon.pc" (a message when no complete
-  // file is found), then the About box.
-  Tform1(WindowDialogs& dialogs, DiceSource& dice,
-         const WeightPlaces& weights = ProgramWeightPlaces());
+  // message of the start-up when it found no complete weight file, then the
+  // About box. The network is set up before the window is created.
+  Tform1(WindowDialogs& dialogs, DiceSource& dice, const std::string& weightProblem = {});
   ~Tform1() override;
 
   GameModel& Model() { return *model_; }

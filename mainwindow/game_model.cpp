@@ -20,7 +20,7 @@ GameModel::GameModel(DiceSource& dice, GameDialogs& dialogs, GameView* view)
       dialogs_(dialogs),
       view_(view),
       elapsedFormat_(FormatElapsed),
-      player_(std::make_unique<ComputerPlayer>()),
+      player_(std::make_unique<ComputerPlayer>(gPackedNet)),
       moves_(std::make_unique<MoveList>()) {
   diceknap_ = {std::string(texts::kStartGame), true, true, true};
   okknap_ = {std::string(texts::kOk), false, false, false};

@@ -1,5 +1,7 @@
 #include "mainwindow/program.h"
 
+#include <QCoreApplication>
+
 #include "display/application_title.h"
 #include "display/fonts.h"
 
@@ -22,12 +24,17 @@ const std::string_view kReleaseNotice =
     "entry-possibility). This has been encountered by adding a history-list of all previous "
     "dice-rolls and moves, so that the game can be followed anyway.";
 
+WeightPlaces ProgramWeightPlaces() {
+  return ProgramWeightPlaces(QCoreApplication::applicationDirPath().toStdString());
+}
+
 std::unique_ptr<Tform1> StartProgram(WindowDialogs& dialogs, DiceSource& dice,
                                      const WeightPlaces& weights) {
   SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
   InstallFontSubstitutes();
   dialogs.Inform(kReleaseNotice);
-  auto form = std::make_unique<Tform1>(dialogs, dice, weights);
+  const WeightsLoaded loaded = LoadGameWeights(weights);
+  auto form = std::make_unique<Tform1>(dialogs, dice, loaded.problem);
   form->showMaximized();
   return form;
 }

@@ -27,26 +27,24 @@ fs::path InstalledFolder(const fs::path& executableFolder) {
   return prefix / data / "morvik";
 }
 
+// A folder's file, read once: its values and what was wrong with it.
 struct Attempt {
-  bool complete = false;
-  std::string problem;
+  WeightFileReport report;
+  std::string problem;  // empty when the file is complete
 };
 
-// Reads the file in `folder` into the network and says whether it was whole.
-Attempt TryFolder(const fs::path& folder) {
-  const fs::path path = folder / kFileName;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (!fs::exists(status)) return {false, "not found"};
-  if (!fs::is_regular_file(status)) return {false, "not a regular file"};
-  const WeightFileReport report = LoadWeightsFrom(path.c_str());
-  if (!report.opened) return {false, "cannot be read"};
-  const int weights = report.numbers - report.malformed;
-  if (weights < kWeightCount) {
-    return {false,
-            "only " + WithThousands(weights) + " of " + WithThousands(kWeightCount) + " weights"};
+void TryFolder(const fs::path& folder, float* values, Attempt& attempt) {
+  const WeightFileReport& r = attempt.report = ReadWeightFile((folder / kFileName).c_str(), values);
+  if (!r.found) {
+    attempt.problem = "not found";
+  } else if (!r.regular) {
+    attempt.problem = "not a regular file";
+  } else if (!r.opened) {
+    attempt.problem = "cannot be read";
+  } else if (!IsComplete(r)) {
+    attempt.problem = "only " + WithThousands(r.numbers - r.malformed) + " of " +
+                      WithThousands(kWeightCount) + " weights";
   }
-  return {true, {}};
 }
 
 bool SameFolder(const fs::path& a, const fs::path& b) {
@@ -70,19 +68,30 @@ WeightPlaces ProgramWeightPlaces(const fs::path& executableFolder) {
 }
 
 WeightsLoaded LoadGameWeights(const WeightPlaces& places) {
-  const Attempt working = TryFolder(places.workingFolder);
-  if (working.complete) return {places.workingFolder, {}};
+  // The working directory's values stay for play when no file is complete.
+  static float working[kWeightCount];
+  static float copy[kWeightCount];
+  Attempt first;
+  TryFolder(places.workingFolder, working, first);
+  if (first.problem.empty()) {
+    SetUpProgramNet(working);
+    return {places.workingFolder, {}};
+  }
   std::string problem = "No complete weight file \"" + std::string(kFileName) +
                         "\" was found, so the computer plays with its missing weights at 0.0.\n\n" +
-                        places.workingFolder.string() + ": " + working.problem;
+                        places.workingFolder.string() + ": " + first.problem;
   const fs::path& installed = places.installedFolder;
   if (!installed.empty() && !SameFolder(installed, places.workingFolder)) {
-    const Attempt copy = TryFolder(installed);
-    if (copy.complete) return {installed, {}};
-    problem += "\n" + installed.string() + ": " + copy.problem;
+    Attempt second;
+    TryFolder(installed, copy, second);
+    if (second.problem.empty()) {
+      SetUpProgramNet(copy);
+      return {installed, {}};
+    }
+    problem += "\n" + installed.string() + ": " + second.problem;
   }
   // Play on with what the working directory holds, as without a search.
-  LoadWeightsFrom((places.workingFolder / kFileName).c_str());
+  SetUpProgramNet(working);
   return {{}, problem};
 }
 

@@ -23,9 +23,10 @@ struct WeightsLoaded {
   std::string problem;           // what to tell the player; empty when all is well
 };
 
-// Reads the first complete weight file. Without one, the working directory's
-// file is read as it is (what it holds, 0.0 for the rest) and `problem` names
-// each folder searched and what was wrong there.
+// Sets the program-wide network up with the first complete weight file, each
+// file read once. Without one, it takes what the working directory's file
+// holds (0.0 for the rest) and `problem` names each folder searched and what
+// was wrong there.
 WeightsLoaded LoadGameWeights(const WeightPlaces& places);
 
 // "32,840"

@@ -1,6 +1,9 @@
 #include "net/network.h"
 
+#include <cstring>
+
 #include "net/packed_net.h"
+#include "net/weight_file.h"
 #include "rules/primitives.h"
 
 namespace morvik {
@@ -30,6 +33,17 @@ void InitNetLayout() {
   NetLayout[2] = kHidden;
   NetLayout[3] = kHidden;
   NetLayout[4] = 1;
+}
+
+void SetUpProgramNet(const float* values) {
+  NetGain = 0.5f;
+  InitNetLayout();
+  if (values != nullptr) {
+    StoreWeights(values);
+    return;
+  }
+  std::memset(NetWeights, 0, sizeof NetWeights);
+  PackNetWeights();
 }
 
 void PackNetWeights() {

@@ -21,6 +21,12 @@ extern float NetGain;
 
 void InitNetLayout();
 
+// Makes the program-wide network ready: gain 0.5, the fixed layout, and the
+// kWeightCount weights given in file order (all 0.0 when `values` is null),
+// packed for the fast evaluation. Every program sets its network up here,
+// once, at its start; the game does so before its window opens.
+void SetUpProgramNet(const float* values);
+
 // Reads row 0, overwrites rows 1..3; the result is NetOutput().
 void EvaluateNet();
 inline float NetOutput() {

@@ -77,3 +77,12 @@ void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gai
 }
 
 }  // namespace morvik
+
+namespace morvik {
+
+void MakeNet(const float* values, PackedNet& net) {
+  ForEachPackedWeight(net, [&](float& w, int i) { w = values[i]; });
+  net.gain = 0.5f;
+}
+
+}  // namespace morvik

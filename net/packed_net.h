@@ -46,6 +46,10 @@ float Forward(const PackedNet& net, const ActiveInputs& active, NetTrace& trace)
 // 1 / (exp(-2 gain sum) + 1), formed in double and stored as single.
 float Sigmoid(float gain, float sum);
 
+// A ready network (gain 0.5, the fixed layout) with kWeightCount weights in
+// the weight file's order: the tools' way to make one of their own.
+void MakeNet(const float* values, PackedNet& net);
+
 // The packed copy of the program-wide weights.
 extern PackedNet gPackedNet;
 void PackFrom(const float (&weights)[3][MaxLayerWidth][MaxLayerWidth], float gain, PackedNet& net);

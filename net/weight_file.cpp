@@ -142,16 +142,20 @@ namespace {
 // Only a regular file is read: a device such as /dev/zero never ends, a FIFO
 // blocks on opening, and a directory holds no numbers. Any of them counts as
 // a missing file.
-std::FILE* OpenRegularFile(const char* path) {
+std::FILE* OpenRegularFile(const char* path, bool& found, bool& regular) {
   struct stat info;
-  if (::stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
-  return std::fopen(path, "rb");
+  found = ::stat(path, &info) == 0;
+  regular = found && S_ISREG(info.st_mode);
+  return regular ? std::fopen(path, "rb") : nullptr;
 }
 }  // namespace
 
 WeightFileReport ReadWeightFile(const char* path, float* values) {
-  std::FILE* file = OpenRegularFile(path);
-  const WeightFileReport report = ReadWeightValues(file, values, kWeightCount);
+  bool found = false, regular = false;
+  std::FILE* file = OpenRegularFile(path, found, regular);
+  WeightFileReport report = ReadWeightValues(file, values, kWeightCount);
+  report.found = found;
+  report.regular = regular;
   if (file != nullptr) std::fclose(file);
   return report;
 }
@@ -159,7 +163,7 @@ WeightFileReport ReadWeightFile(const char* path, float* values) {
 WeightFileReport LoadWeightsFrom(const char* path) {
   static float values[kWeightCount];
   const WeightFileReport report = ReadWeightFile(path, values);
-  StoreWeights(values);
+  SetUpProgramNet(values);
   return report;
 }
 

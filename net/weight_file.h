@@ -4,25 +4,36 @@
 
 #include <cstdio>
 
+#include "net/network.h"
+
 namespace morvik {
 
 struct WeightFileReport {
+  bool found = false;    // something of that name exists
+  bool regular = false;  // and it is a regular file (only those are read)
   bool opened = false;
   int numbers = 0;    // values taken from the file (malformed ones included)
   int malformed = 0;  // tokens that were not a number, or overflowed: stored as 0.0
 };
 
+// The one rule for every program: a weight file is complete when it holds
+// all 32,840 weights and every one of them is a number.
+inline bool IsComplete(const WeightFileReport& report) {
+  return report.opened && report.numbers >= kWeightCount && report.malformed == 0;
+}
+
+// Reads a weight file once, into `values` (kWeightCount of them, 0.0 where
+// the file has none or a token is not a number). Only a regular file is read:
+// a directory, a device or a FIFO counts as missing.
+WeightFileReport ReadWeightFile(const char* path, float* values);
+
+// Reads a named file and sets the program-wide network up with what it holds
+// (SetUpProgramNet), with the report.
+WeightFileReport LoadWeightsFrom(const char* path);
+
 // Reads "gammon.pc" from the working directory. Nothing is reported: a missing
 // or short file leaves the weights not read at 0.0.
 void LoadWeights();
-
-// The same from a named file, with a report for the tools. Only a regular
-// file is read: a directory, a device or a FIFO counts as missing.
-WeightFileReport LoadWeightsFrom(const char* path);
-
-// The values of a weight file into `values` (kWeightCount of them, 0.0 where
-// the file has none), with the same checks as LoadWeightsFrom.
-WeightFileReport ReadWeightFile(const char* path, float* values);
 
 // Reads up to `count` values from an open stream into `out` in file order;
 // the rest of `out` becomes 0.0.

@@ -3,10 +3,11 @@
 #include <chrono>
 #include <utility>
 
-#include "net/network.h"
+#include "player/close_call.h"
 #include "player/evaluation_log.h"
 #include "player/move_pruning.h"
 #include "player/scoring.h"
+#include "rules/game_result.h"
 
 namespace morvik {
 
@@ -43,8 +44,9 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   if (d1 == d2 && choice_.count > kKept) PruneDoublets(choice_);
   const auto start = std::chrono::steady_clock::now();
 
-  known_.Reset(choice_.count);
-  evaluations_ += ScoreEntries(mover, opponent, choice_, choiceScores_, known_, batch_);
+  search_.known.Reset(choice_.count);
+  search_.evaluations +=
+      ScoreEntries(net_, mover, opponent, choice_, choiceScores_, search_.known, search_.batch);
   LogCount(sink, choice_.count);
   SortDescending(choice_, choiceScores_, kKept);
   const int n = choice_.count < kKept ? choice_.count : kKept;
@@ -69,6 +71,48 @@ MoveEntry ComputerPlayer::PlayComputerMove(SideBoard& mover, SideBoard& opponent
   FormatComputerLine(line, d1, d2, chosen);
   sink.History(line.View());
   return chosen;
+}
+
+float ComputerPlayer::FindBestReply(SideBoard own, SideBoard opponent, int d1, int d2) {
+  return PlayBestReply(own, opponent, d1, d2);
+}
+
+// The value returned is 1 - the chosen reply's own score: evaluating its
+// position again would give the same value.
+float ComputerPlayer::PlayBestReply(SideBoard& own, SideBoard& opponent, int d1, int d2) {
+  return static_cast<float>(
+      1.0 - static_cast<double>(PlayBestMove(net_, kGameSearch, own, opponent, d1, d2, search_)));
+}
+
+// Values the kept candidates again by the human's replies, only when the two
+// best are close. Once a candidate bears off the last checker, it and every
+// later one keep the network's value of the position itself.
+void ComputerPlayer::OnePlyLookAhead(SideBoard& mover, SideBoard& opponent, int n,
+                                     PlayerSink& sink) {
+  float* scores = choiceScores_;
+  if (!CloseCall(scores[0], scores[1])) return;
+  ++lookAheads_;
+  const PositionKey start = KeyOf(mover);
+  PositionKey reached[kKept];
+  bool averaged[kKept] = {};
+  bool firstPlyWin = false;
+  for (int k = 0; k < n; ++k) {
+    const MoveEntry& candidate = choice_[k];
+    reached[k] = KeyAfter(start, candidate);
+    ApplyEntry(mover, opponent, candidate);
+    if (AllBorneOff(mover) || firstPlyWin) {
+      sink.Log(kFirstPlyWin);
+      scores[k] = Evaluate(net_, mover, opponent, search_);
+      firstPlyWin = true;
+    } else {
+      int same = 0;  // two kept candidates reaching one position share the result
+      while (same < k && !(averaged[same] && reached[same] == reached[k])) ++same;
+      scores[k] =
+          same < k ? scores[same] : OnePlyAverage(net_, kGameSearch, mover, opponent, search_);
+      averaged[k] = true;
+    }
+    UndoEntry(mover, opponent, candidate);
+  }
 }
 
 }  // namespace morvik

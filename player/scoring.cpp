@@ -1,6 +1,6 @@
 #include "player/scoring.h"
 
-#include "net/network.h"
+#include "net/batch_forward.h"
 
 namespace morvik {
 
@@ -54,11 +54,6 @@ void FlushBatch(const PackedNet& net, PendingBatch& batch, float* scores, ScoreT
     scores[batch.repeatEntry[r]] = values[batch.repeatLane[r]];
   batch.count = 0;
   batch.repeats = 0;
-}
-
-int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList& list,
-                 float* scores, ScoreTable& known, PendingBatch& batch) {
-  return ScoreEntries(gPackedNet, own, opponent, list, scores, known, batch);
 }
 
 int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,

@@ -24,13 +24,10 @@ struct PendingBatch {
 };
 
 // scores[i] = the network's value of the position after entry i, the side
-// owning `own` first (the boards themselves are only read). A position already in `known` (reached
-// from the same boards), or met earlier in the list, takes its recorded value without a second
-// evaluation. Returns the number of evaluations.
-int ScoreEntries(const SideBoard& own, const SideBoard& opponent, const MoveList& list,
-                 float* scores, ScoreTable& known, PendingBatch& batch);
-
-// The same with any packed network (the trainer's copies).
+// owning `own` first (the boards themselves are only read). A position already
+// in `known` (reached from the same boards), or met earlier in the list, takes
+// its recorded value without a second evaluation. Returns the number of
+// evaluations.
 int ScoreEntries(const PackedNet& net, const SideBoard& own, const SideBoard& opponent,
                  const MoveList& list, float* scores, ScoreTable& known, PendingBatch& batch);
 

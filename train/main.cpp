@@ -158,8 +158,6 @@ int main(int argc, char** argv) {
   try {
     const Arguments args(argc, argv, 1, kOptions);
     const TrainOptions options = ParseOptions(args);
-    NetGain = 0.5f;
-    InitNetLayout();
     static Trainer trainer(options);
     return trainer.Run() ? 0 : 1;
   } catch (const HelpRequested& help) {

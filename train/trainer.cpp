@@ -87,9 +87,8 @@ bool SaveWeightFile(const PackedNet& net, const std::string& path) {
 bool LoadWeightFile(const std::string& path, PackedNet& net) {
   static thread_local float values[kWeightCount];
   const WeightFileReport report = ReadWeightFile(path.c_str(), values);
-  if (report.numbers != kWeightCount || report.malformed != 0) return false;
-  ForEachPackedWeight(net, [&](float& w, int i) { w = values[i]; });
-  net.gain = 0.5f;
+  if (!IsComplete(report)) return false;
+  MakeNet(values, net);
   return true;
 }
 

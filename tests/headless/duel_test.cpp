@@ -34,14 +34,13 @@ TEST(Duel, SamePlayerOnBothSeatsComesOutExactlyEven) {
 }
 
 TEST(Duel, NetworkAgainstItselfComesOutExactlyEven) {
-  NetGain = 0.5f;
-  InitNetLayout();
+  SetUpProgramNet(nullptr);
   static float values[kWeightCount];
   DiceStream random(21);
   for (float& v : values)
     v = static_cast<float>(static_cast<int>(random.Next() % 2001) - 1000) / 5000.0f;
   StoreWeights(values);
-  static ComputerPlayer computer;
+  static ComputerPlayer computer(gPackedNet);
   NetworkPlayer a(computer, false);
   NetworkPlayer b(computer, false);
   const DuelResult r = PlayDuel(a, b, 10, 8, {});

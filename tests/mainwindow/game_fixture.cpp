@@ -28,10 +28,7 @@ bool ScriptedDialogs::Confirm(std::string_view text) {
 }
 
 void LoadZeroWeights() {
-  NetGain = 0.5f;
-  InitNetLayout();
-  std::memset(NetWeights, 0, sizeof NetWeights);
-  PackNetWeights();
+  SetUpProgramNet(nullptr);
 }
 
 SignedBoard MakeBoard(std::initializer_list<std::pair<int, int>> points) {

@@ -48,7 +48,7 @@ float FirstWeight() {
 class WeightPlacesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InitNetLayout();
+    SetUpProgramNet(nullptr);
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     root_ = fs::temp_directory_path() /
             ("morvik-weights-" + std::to_string(::getpid()) + "-" + test->name());

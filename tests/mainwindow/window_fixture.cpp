@@ -46,7 +46,7 @@ void WindowFixture::Reopen() {
 
 void WindowFixture::Open() {
   SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
-  form = std::make_unique<Tform1>(dialogs, dice);
+  form = std::make_unique<Tform1>(dialogs, dice, LoadGameWeights(ProgramWeightPlaces()).problem);
   dialogs.events.clear();  // the About box of the start
   form->show();
   form->activateWindow();

@@ -96,8 +96,7 @@ TEST(ForwardBatch, UnusualInputsMatchTheSingleEvaluation) {
 }
 
 TEST(ForwardBatch, NonFiniteSumsGiveTheSingleEvaluationsValues) {
-  NetGain = 0.5f;
-  InitNetLayout();
+  SetUpProgramNet(nullptr);
   std::vector<float> values(kWeightCount, 0.0f);
   values[0] = INFINITY;   // unit 0 from input 0
   values[1] = -INFINITY;  // unit 0 from input 1: both give NaN

@@ -10,12 +10,10 @@
 namespace morvik {
 
 inline void SetUpRandomNet(std::mt19937& rng, double scale) {
-  NetGain = 0.5f;
-  InitNetLayout();
   std::uniform_real_distribution<double> u(-scale, scale);
   std::vector<float> values(kWeightCount);
   for (float& v : values) v = static_cast<float>(u(rng));
-  StoreWeights(values.data());
+  SetUpProgramNet(values.data());
 }
 
 }  // namespace morvik

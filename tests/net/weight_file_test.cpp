@@ -74,8 +74,7 @@ TEST(WeightFile, WriterAndReaderRoundTripEverySingle) {
 }
 
 TEST(WeightFile, LoadsIntoTheMatricesInFileOrder) {
-  NetGain = 0.5f;
-  InitNetLayout();
+  SetUpProgramNet(nullptr);
   const std::string name = UniqueTempPath("order.pc");
   const char* path = name.c_str();
   std::FILE* f = std::fopen(path, "wb");

@@ -14,7 +14,7 @@ namespace morvik {
 namespace {
 
 struct BestReply : ::testing::Test {
-  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
+  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>(gPackedNet);
   std::unique_ptr<MoveList> list = std::make_unique<MoveList>();
 
   // The side to move's list for the roll, before any pruning.

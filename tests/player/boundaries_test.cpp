@@ -19,7 +19,7 @@ namespace morvik {
 namespace {
 
 struct Boundaries : ::testing::Test {
-  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
+  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>(gPackedNet);
   std::unique_ptr<MoveList> list = std::make_unique<MoveList>();
   RecordingSink sink;
 

@@ -16,7 +16,7 @@ namespace morvik {
 namespace {
 
 struct Fixture : ::testing::Test {
-  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
+  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>(gPackedNet);
   RecordingSink sink;
 
   MoveEntry Play(BoardPosition& p, int d1, int d2, int lookahead = 0) {

@@ -16,8 +16,8 @@ namespace morvik {
 namespace {
 
 struct LookAhead : ::testing::Test {
-  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
-  std::unique_ptr<ComputerPlayer> judge = std::make_unique<ComputerPlayer>();
+  std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>(gPackedNet);
+  std::unique_ptr<ComputerPlayer> judge = std::make_unique<ComputerPlayer>(gPackedNet);
   RecordingSink sink;
 
   std::vector<std::string> Log(const SignedBoard& board, int d1, int d2, int lookahead) {

@@ -53,7 +53,7 @@ TEST(NoAllocation, ComputerMovesWithAndWithoutLookAhead) {
   RandomNet(5);
   std::mt19937 rng(17);
   const std::vector<SignedBoard> positions = RandomPlayPositions(rng, 12);
-  auto player = std::make_unique<ComputerPlayer>();
+  auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   NullSink sink;
   for (NetPath path : {NetPath::kSse2, NetPath::kAvx2, NetPath::kAvx512}) {
     if (path > BestNetPath()) continue;

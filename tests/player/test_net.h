@@ -12,10 +12,7 @@
 namespace morvik {
 
 inline void ZeroNet() {
-  NetGain = 0.5f;
-  InitNetLayout();
-  std::memset(NetWeights, 0, sizeof NetWeights);
-  PackNetWeights();
+  SetUpProgramNet(nullptr);
 }
 
 // Input k (0..389 the mover's half, 390..779 the other side's) adds its

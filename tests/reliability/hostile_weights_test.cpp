@@ -56,8 +56,7 @@ bool AllWeightsZero() {
 }
 
 void SetUpNet() {
-  NetGain = 0.5f;
-  InitNetLayout();
+  SetUpProgramNet(nullptr);
 }
 
 TEST(HostileWeights, EmptyFileAndWhatIsNoFileLeaveEveryWeightZero) {
@@ -254,7 +253,7 @@ void FillWeights(int pattern) {
 TEST_P(ExtremeWeights, ComputerStillPlaysAListedMove) {
   SetUpNet();
   FillWeights(GetParam());
-  auto player = std::make_unique<ComputerPlayer>();
+  auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   auto list = std::make_unique<MoveList>();
   NullSink sink;
   for (int lookahead = 0; lookahead <= 1; ++lookahead) {

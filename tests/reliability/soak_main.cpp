@@ -41,9 +41,8 @@ int Run(int argc, char** argv) {
   options.lookaheadEvery =
       ParseInt(args.Value("--lookahead-every", "10"), 0, 1000000, "--lookahead-every");
   options.maxPlies = ParseInt(args.Value("--max-plies", "3000"), 1, 2000000000, "--max-plies");
-  NetGain = 0.5f;
-  InitNetLayout();
-  auto player = std::make_unique<ComputerPlayer>();
+  SetUpProgramNet(nullptr);
+  auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   SoakTotals totals;
   const auto start = std::chrono::steady_clock::now();
   auto elapsed = [&] {

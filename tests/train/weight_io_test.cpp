@@ -69,8 +69,7 @@ TEST(TrainerWeightFile, GameReadsTheTrainedNetwork) {
   const std::string path = UniqueTempPath("trained.pc");
   ASSERT_TRUE(SaveWeightFile(trained, path));
 
-  NetGain = 0.5f;
-  InitNetLayout();
+  SetUpProgramNet(nullptr);
   const WeightFileReport report = LoadWeightsFrom(path.c_str());
   EXPECT_EQ(report.numbers, kWeightCount);
   for (int j = 0; j < kHidden; ++j) {
