@@ -9,6 +9,7 @@
 #include "net/batch_forward.h"
 #include "net/network.h"
 #include "net/packed_net.h"
+#include "player/rolls.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
@@ -22,12 +23,10 @@ void BM_EnumerateMoves(benchmark::State& state) {
   BoardPosition p;
   BuildBoardPosition(positions[static_cast<size_t>(state.range(0))].board, p);
   for (auto _ : state) {
-    for (int i = 1; i <= 6; ++i) {
-      for (int j = i; j <= 6; ++j)
-        benchmark::DoNotOptimize(EnumerateMoves(p.own, p.opponent, j, i, *list));
-    }
+    for (const Roll& roll : kRolls)
+      benchmark::DoNotOptimize(EnumerateMoves(p.own, p.opponent, roll.high, roll.low, *list));
   }
-  state.SetItemsProcessed(state.iterations() * 21);
+  state.SetItemsProcessed(state.iterations() * kDistinctRolls);
 }
 BENCHMARK(BM_EnumerateMoves)->DenseRange(0, 4);
 

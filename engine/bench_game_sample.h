@@ -16,6 +16,9 @@ struct SampleMove {
 };
 
 std::span<const SampleMove> GameSample();
+// The same from games of the shipped weights with the look-ahead against GNU
+// Backgammon, whose positions are harder than self-play's.
+std::span<const SampleMove> GnubgSample();
 
 SignedBoard SampleBoard(const SampleMove& move);
 

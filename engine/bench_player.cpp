@@ -11,6 +11,7 @@
 #include "engine/bench_positions.h"
 #include "engine/fnv_hash.h"
 #include "player/computer_player.h"
+#include "player/rolls.h"
 #include "rules/primitives.h"
 
 namespace morvik {
@@ -95,17 +96,25 @@ void Report(const char* what, std::vector<Sample> samples) {
 std::vector<BenchMove> FixedSetMoves() {
   std::vector<BenchMove> moves;
   for (const BenchPosition& p : BenchPositions()) {
-    for (int i = 1; i <= 6; ++i) {
-      for (int j = i; j <= 6; ++j) moves.push_back({p.board, j, i});
-    }
+    for (const Roll& roll : kRolls) moves.push_back({p.board, roll.high, roll.low});
   }
   return moves;
 }
 
-std::vector<BenchMove> SampleMoves() {
+namespace {
+std::vector<BenchMove> MovesOf(std::span<const SampleMove> sample) {
   std::vector<BenchMove> moves;
-  for (const SampleMove& m : GameSample()) moves.push_back({SampleBoard(m), m.d1, m.d2});
+  for (const SampleMove& m : sample) moves.push_back({SampleBoard(m), m.d1, m.d2});
   return moves;
+}
+}  // namespace
+
+std::vector<BenchMove> SampleMoves() {
+  return MovesOf(GameSample());
+}
+
+std::vector<BenchMove> GnubgSampleMoves() {
+  return MovesOf(GnubgSample());
 }
 
 uint64_t BenchComputerMoves(const char* what, const std::vector<BenchMove>& moves, bool lookahead,

@@ -18,8 +18,9 @@ struct BenchMove {
 
 // Every bench position with all 21 rolls.
 std::vector<BenchMove> FixedSetMoves();
-// The real-game sample's moves.
+// The real-game samples' moves: self-play, and games against GNU Backgammon.
 std::vector<BenchMove> SampleMoves();
+std::vector<BenchMove> GnubgSampleMoves();
 
 // Plays every move, repeating the whole set while `seconds` last (at least
 // once), prints the time per move (each move's fastest repeat: median, p99

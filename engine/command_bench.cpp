@@ -14,6 +14,7 @@
 #include "net/network.h"
 #include "net/packed_net.h"
 #include "net/weight_file.h"
+#include "player/rolls.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
@@ -41,23 +42,21 @@ double ProcessorSeconds() {
 void RunPosition(const SignedBoard& board, bool evaluate, Totals& totals, FnvHash* signature) {
   BoardPosition position;
   BuildBoardPosition(board, position);
-  for (int i = 1; i <= 6; ++i) {
-    for (int j = i; j <= 6; ++j) {
-      EnumerateMoves(position.own, position.opponent, j, i, gList);
-      ++totals.lists;
-      totals.entries += gList.count;
-      for (int e = 0; e < gList.count; ++e) {
-        if (signature != nullptr) {
-          for (const CheckerMove& m : gList[e].slot)
-            signature->Add(static_cast<uint64_t>(m.from * 65536 + m.to * 256 + m.hit));
-        }
-        if (!evaluate) continue;
-        ApplyEntry(position.own, position.opponent, gList[e]);
-        const float v = EvaluateBoards(position.own, position.opponent);
-        UndoEntry(position.own, position.opponent, gList[e]);
-        ++totals.evaluations;
-        if (signature != nullptr) signature->AddFloat(v);
+  for (const Roll& roll : kRolls) {
+    EnumerateMoves(position.own, position.opponent, roll.high, roll.low, gList);
+    ++totals.lists;
+    totals.entries += gList.count;
+    for (int e = 0; e < gList.count; ++e) {
+      if (signature != nullptr) {
+        for (const CheckerMove& m : gList[e].slot)
+          signature->Add(static_cast<uint64_t>(m.from * 65536 + m.to * 256 + m.hit));
       }
+      if (!evaluate) continue;
+      ApplyEntry(position.own, position.opponent, gList[e]);
+      const float v = EvaluateBoards(position.own, position.opponent);
+      UndoEntry(position.own, position.opponent, gList[e]);
+      ++totals.evaluations;
+      if (signature != nullptr) signature->AddFloat(v);
     }
   }
 }
@@ -72,22 +71,20 @@ void RunPositionBatched(const SignedBoard& board, Totals& totals) {
   BuildBoardPosition(board, position);
   RowCounts rows;
   CountRows(position.own, position.opponent, rows);
-  for (int i = 1; i <= 6; ++i) {
-    for (int j = i; j <= 6; ++j) {
-      EnumerateMoves(position.own, position.opponent, j, i, gList);
-      ++totals.lists;
-      totals.entries += gList.count;
-      int n = 0;
-      for (int e = 0; e < gList.count; ++e) {
-        RowCounts after;
-        CountsAfter(rows, gList[e], after);
-        CollectActive(after, inputs[n]);
-        pointers[n] = &inputs[n];
-        if (++n == kBatchSize || e + 1 == gList.count) {
-          ForwardBatch(gPackedNet, pointers, n, values);
-          totals.evaluations += n;
-          n = 0;
-        }
+  for (const Roll& roll : kRolls) {
+    EnumerateMoves(position.own, position.opponent, roll.high, roll.low, gList);
+    ++totals.lists;
+    totals.entries += gList.count;
+    int n = 0;
+    for (int e = 0; e < gList.count; ++e) {
+      RowCounts after;
+      CountsAfter(rows, gList[e], after);
+      CollectActive(after, inputs[n]);
+      pointers[n] = &inputs[n];
+      if (++n == kBatchSize || e + 1 == gList.count) {
+        ForwardBatch(gPackedNet, pointers, n, values);
+        totals.evaluations += n;
+        n = 0;
       }
     }
   }
@@ -196,6 +193,7 @@ int RunBench(int argc, char** argv) {
   std::printf("sample signature: moves %zu play %016llx lookahead %016llx\n", sample.size(),
               static_cast<unsigned long long>(samplePlay),
               static_cast<unsigned long long>(sampleLookahead));
+  const std::vector<BenchMove> gnubg = GnubgSampleMoves();
   if (args.Has("--weights")) {
     std::fflush(stdout);
     LoadEngineWeights(args);
@@ -203,6 +201,10 @@ int RunBench(int argc, char** argv) {
     BenchComputerMoves("game sample", sample, false, seconds);
     std::fflush(stdout);
     BenchComputerMoves("game sample", sample, true, seconds);
+    std::fflush(stdout);
+    BenchComputerMoves("gnubg sample", gnubg, false, seconds);
+    std::fflush(stdout);
+    BenchComputerMoves("gnubg sample", gnubg, true, seconds);
     std::fflush(stdout);
     SelfPlayRate(seconds);
   }

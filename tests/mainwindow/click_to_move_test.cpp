@@ -82,6 +82,18 @@ TEST_F(ClickToMove, OneCheckerWithBothDiceGoesRoundABlockedPoint) {
   EXPECT_EQ(Made(*model), (std::vector<CheckerMove>{{24, 19, 0}, {19, 13, 0}}));
 }
 
+TEST_F(ClickToMove, OneCheckerWithBothDiceMayStartOnTheBarButNotBeyondIt) {
+  const SignedBoard board = MakeBoard({{25, 1}, {6, 14}, {1, -15}});
+  HumanOpens(board, 5, 6);
+  ClickPoint(15);  // 15 + 5 + 6 lies past the bar: nothing moves
+  EXPECT_EQ(model->MadeMoveCount(), 0);
+  EXPECT_EQ(model->WorkingBoard(), board);
+  ClickPoint(14);  // exactly from the bar, the 6 first: B/19 19/14
+  EXPECT_EQ(Made(*model), (std::vector<CheckerMove>{{25, 19, 0}, {19, 14, 0}}));
+  EXPECT_EQ(model->WorkingBoard()[25], 0);
+  EXPECT_EQ(model->WorkingBoard()[14], 1);
+}
+
 TEST_F(ClickToMove, OneCheckerWithBothDiceMustBeAListedPlayAsAWhole) {
   // A checker on the bar must enter first: 13/9 appears in a listed play only
   // after entering, so 13/9 9/7 is no play at all.
