@@ -7,6 +7,8 @@
 
 #include "player/computer_player.h"
 #include "player/evaluation_log.h"
+#include "player/rolls.h"
+#include "player/search.h"
 #include "tests/player/recording_sink.h"
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
@@ -137,5 +139,42 @@ TEST_F(LookAhead, CandidatesBeforeTheWinKeepTheirLookAheadScore) {
 }
 
 }  // namespace
+
+}  // namespace morvik
+
+namespace morvik {
+
+// A roll the human cannot play leaves him the network's value of the position
+// as it stands, his side first; closed out, that holds for all 21 rolls, and
+// with one point open only the rolls without that number.
+TEST(LookAheadNoReply, ARollTheHumanCannotPlayKeepsThePositionAsItStands) {
+  RandomNet(11);
+  auto s = std::make_unique<SearchScratch>();
+  for (const bool open : {false, true}) {
+    SignedBoard board = Board(
+        {{25, 1}, {6, 14}, {19, -2}, {20, -2}, {21, -2}, {22, -2}, {23, -2}, {24, -2}, {13, -3}});
+    if (open)
+      board = Board({{25, 1},
+                     {6, 14},
+                     {19, -2},
+                     {20, -2},
+                     {21, -2},
+                     {22, -2},
+                     {23, -2},
+                     {13, -5}});  // 24 open: a 1 enters
+    const BoardPosition p = PositionFor(board, false);
+    const double stands = 1.0 - static_cast<double>(Evaluate(gPackedNet, p.opponent, p.own, *s));
+    double expected = 0.0;
+    for (const Roll& roll : kRolls) {
+      SideBoard human = p.opponent, computer = p.own;
+      const double v = roll.low == 1 && open ? 1.0 - PlayBestMove(gPackedNet, kGameSearch, human,
+                                                                  computer, roll.low, roll.high, *s)
+                                             : stands;
+      expected += v * roll.chance;
+    }
+    EXPECT_NEAR(OnePlyAverage(gPackedNet, kGameSearch, p.own, p.opponent, *s), expected, 1e-6)
+        << (open ? "one point open" : "closed out");
+  }
+}
 
 }  // namespace morvik
