@@ -11,8 +11,9 @@ deb=$(realpath "$1")
 fail() { echo "installed package: $*" >&2; exit 1; }
 title="Morvik - Ver. 1.10 Beta"
 
-export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "$deb" > /dev/null
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" > /dev/null
 work=$(mktemp -d)
 display=""
 game=""
@@ -20,7 +21,7 @@ cleanup() {
   [ -n "$game" ] && kill "$game" 2> /dev/null || true
   [ -n "$display" ] && kill "$display" 2> /dev/null || true
   rm -rf "$work"
-  apt-get remove -y -qq --purge morvik > /dev/null
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq --purge morvik > /dev/null
 }
 trap cleanup EXIT
 
