@@ -69,8 +69,10 @@ void TForm2::TakeSnapshot() {
   saved_ = {now.ownPieces, now.opponentPieces, now.oddPoints, now.evenPoints, now.boardBackground};
   QPalette text = Button1->palette();
   text.setColor(QPalette::ButtonText, Qt::white);
-  // White cannot be read on the silver face: the face is darkened until it can.
-  text.setColor(QPalette::Button, LegibleFace(Qt::white, text.color(QPalette::Button)));
+  // White cannot be read on the silver face: the face is darkened until it
+  // can, as the style draws it.
+  text.setColor(QPalette::Button,
+                LegibleButtonFace(*Button1, Qt::white, text.color(QPalette::Button)));
   Button1->setPalette(text);
 }
 

@@ -5,6 +5,7 @@
 
 #include "display/application_title.h"
 #include "display/board_colours.h"
+#include "display/contrast.h"
 #include "display/fonts.h"
 
 // The picture lives in the display library's resources; Qt's resource
@@ -97,7 +98,12 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, QRect geometr
   label->setGeometry(geometry);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setPalette(WithColour(label->palette(), QPalette::WindowText, colour));
+  // The text keeps its colour; where it cannot be read on the gray, the
+  // label's own ground is shaded until it can.
+  QPalette palette = WithColour(label->palette(), QPalette::WindowText, colour);
+  palette.setColor(QPalette::Window, LegibleFace(ToQColor(colour), ToQColor(kGray)));
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
   return label;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+class QPushButton;
+
 namespace morvik {
 
 inline constexpr double kLegibleContrast = 4.5;
@@ -16,5 +18,15 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // otherwise the nearest shade of it, towards black for a light caption and
 // towards white for a dark one, that does.
 QColor LegibleFace(const QColor& caption, const QColor& face);
+
+// The colour of `button`'s face, drawn by its style with `face` as the
+// palette's button colour, on which `caption` reads worst: styles shade the
+// face (a gradient, lighter under the mouse), so the palette's colour alone
+// does not tell.
+QColor DrawnButtonFace(const QPushButton& button, const QColor& face, const QColor& caption);
+
+// The palette colour nearest to `face` on which the drawn face carries
+// `caption` with at least kLegibleContrast.
+QColor LegibleButtonFace(const QPushButton& button, const QColor& caption, const QColor& face);
 
 }  // namespace morvik

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/arguments.h"
+#include "engine/baseline_folder.h"
 #include "engine/commands.h"
 #include "headless/duel.h"
 #include "headless/players.h"
@@ -59,8 +60,11 @@ int RunDuel(int argc, char** argv) {
   const auto secondPlayer = MakePlayer(second, setup);
   if (first == "baseline" || second == "baseline") {
     std::string error;
-    if (!LoadBaseline(args.Value("--pubeval", DefaultBaselineDir()), setup.baseline, error)) {
-      throw UsageError(error);
+    const std::string folder =
+        args.Has("--pubeval") ? args.Value("--pubeval", "") : EngineBaselineFolder().string();
+    if (!LoadBaseline(folder, setup.baseline, error)) {
+      throw UsageError("no baseline weights in " + folder + ": " + error +
+                       " (--pubeval DIR names their folder)");
     }
   }
   LoadEngineWeights(args);

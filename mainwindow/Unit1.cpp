@@ -218,6 +218,13 @@ bool Tform1::Confirm(std::string_view text) {
   return dialogs_.Confirm(text);
 }
 
+// The focused button shows its focus frame from the start, not only once Tab
+// has been pressed (showing a window clears the flag).
+void Tform1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void Tform1::closeEvent(QCloseEvent* event) {
   if (FormClose()) {
     event->accept();

@@ -1,6 +1,9 @@
 #include "mainwindow/window_dialogs.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QStyle>
 
 #include "display/Unit3.h"
 #include "display/application_title.h"
@@ -22,6 +25,25 @@ bool OpensBracketedScore(const QString& text, qsizetype at) {
          text[at + 1] == '(' && text[at + 2].isDigit();
 }
 
+// "Comp: 3": a side's name stays with its score.
+bool NamesAScore(const QString& text, qsizetype at) {
+  return at > 0 && text[at] == ' ' && text[at - 1] == ':' && at + 1 < text.size() &&
+         text[at + 1].isDigit();
+}
+
+// The toolkit sizes a box to its caption in the box's own font; window
+// managers draw it bolder, beside an icon and two or three buttons.
+void WideEnoughForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+  bold.setBold(true);
+  const int caption = QFontMetrics(bold).horizontalAdvance(box.windowTitle());
+  const int buttons = 4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  grid->addItem(new QSpacerItem(caption + buttons, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QString KeepRunsTogether(const QString& text) {
@@ -38,7 +60,7 @@ QString KeepRunsTogether(const QString& text) {
     } else if (c == '-' && afterWord && beforeWord) {
       kept += c;
       kept += kWordJoiner;
-    } else if (OpensBracketedScore(text, i)) {
+    } else if (OpensBracketedScore(text, i) || NamesAScore(text, i)) {
       kept += kNoBreakSpace;
     } else {
       kept += c;
@@ -51,6 +73,7 @@ void MessageBoxDialogs::Inform(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), KeepRunsTogether(FromView(text)),
                   QMessageBox::Ok, parent_);
   box.setDefaultButton(QMessageBox::Ok);
+  WideEnoughForCaption(box);
   box.exec();
 }
 
@@ -58,6 +81,7 @@ bool MessageBoxDialogs::Confirm(std::string_view text) {
   QMessageBox box(QMessageBox::Question, ApplicationTitle(), KeepRunsTogether(FromView(text)),
                   QMessageBox::Yes | QMessageBox::No, parent_);
   box.setDefaultButton(QMessageBox::Yes);
+  WideEnoughForCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -14,7 +14,8 @@ namespace morvik {
 
 // The text as a message box shows it: no line break inside a hyphenated word
 // ("Player-1", "(1-2-3)"), at an acute accent ("can´t") or between a
-// score and its bracket ("5 (1-2-0)"). The joins are invisible.
+// score and its bracket ("5 (1-2-0)"), or between a side's name and its
+// score ("Comp: 3"). The joins are invisible.
 QString KeepRunsTogether(const QString& text);
 
 class WindowDialogs : public GameDialogs, public ColourChooser {
@@ -24,7 +25,8 @@ class WindowDialogs : public GameDialogs, public ColourChooser {
 };
 
 // Plain and confirmation message boxes over the main window, captioned with
-// the application title; Return presses OK, or Yes.
+// the application title and wide enough to show it whole; Return presses OK,
+// or Yes.
 class MessageBoxDialogs : public WindowDialogs {
  public:
   void SetParent(QWidget* parent) { parent_ = parent; }

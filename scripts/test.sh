@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds every target and
-# runs every test: first the optimised build, then the whole suite again
+# runs every test: first the optimised build and the Debian package made from
+# it (installed, tried and removed again), then the whole suite again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
 # for about a minute (MORVIK_FUZZ_SECONDS; 0 skips them).
 set -euo pipefail
@@ -15,6 +16,10 @@ cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
 # Two games against GNU Backgammon keep the measuring recipe working.
 scripts/vs-gnubg.sh 2 --engine build/dev/engine/morvik-engine
+# The Debian package from the same build: built, checked, installed, tried
+# as a user meets it, removed.
+scripts/package.sh build/dev
+scripts/check-installed.sh build/package/morvik_*_amd64.deb
 if [ "${MORVIK_SKIP_ASAN:-0}" != "1" ]; then
   cmake --preset asan
   cmake --build --preset asan -j "$jobs"

@@ -66,6 +66,19 @@ class LegibilityTest : public QObject {
     QVERIFY(label->font().pixelSize() >= 7);
   }
 
+  // Each coloured line keeps its colour and reads on the ground drawn behind it.
+  void aboutBoxLinesRead() {
+    TAboutBox box(nullptr);
+    for (QLabel* label : {box.Label3, box.Label1, box.Label4, box.Label2}) {
+      const QImage image = label->grab().toImage();
+      const QColor ground = image.pixelColor(image.width() - 1, image.height() - 1);
+      const QColor text = label->palette().color(QPalette::WindowText);
+      QVERIFY2(ContrastRatio(text, ground) >= 4.5,
+               qPrintable(label->objectName() + ": " + text.name() + " on " + ground.name()));
+    }
+    QCOMPARE(box.Label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+  }
+
   void colourDialogCaptionsFit() {
     TForm2 form(nullptr, host_, chooser_);
     for (QPushButton* button : form.findChildren<QPushButton*>()) {
@@ -112,13 +125,24 @@ class LegibilityTest : public QObject {
     QCOMPARE(host_.redraws, 1);
   }
 
+  // Against the face as the style draws it (the same style and palette as on
+  // a desktop without a theme), plain and under the mouse.
   void captionsReadOnTheirFaces() {
     TForm2 form(nullptr, host_, chooser_);
     for (QPushButton* button : form.findChildren<QPushButton*>()) {
       const QPalette p = button->palette();
-      QVERIFY2(ContrastRatio(p.color(QPalette::ButtonText), p.color(QPalette::Button)) >= 4.5,
-               qPrintable(button->objectName()));
+      const QColor caption = p.color(QPalette::ButtonText);
+      const QColor drawn = DrawnButtonFace(*button, p.color(QPalette::Button), caption);
+      QVERIFY2(ContrastRatio(caption, drawn) >= 4.5,
+               qPrintable(button->objectName() + " on " + drawn.name()));
     }
+    // The face the user sees is the one measured.
+    const QString caption = form.Button1->text();
+    form.Button1->setText({});
+    const QImage face = form.Button1->grab().toImage();
+    form.Button1->setText(caption);
+    const QColor middle = face.pixelColor(face.width() / 2, face.height() / 2);
+    QVERIFY(ContrastRatio(Qt::white, middle) >= 4.5);
     // The caption keeps its colour; its face changes.
     QCOMPARE(form.Button1->palette().color(QPalette::ButtonText), QColor(Qt::white));
   }

@@ -2,12 +2,14 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 #include <string>
 
 #include "tests/engine/engine_process.h"
 #include "tests/engine/position_ids.h"
+#include "tests/support/temp_path.h"
 
 namespace morvik {
 
@@ -100,6 +102,35 @@ TEST(EngineEval, TestIdsMatchTheIdsOfOtherPrograms) {
             "4HPwATDgc/ABMA");
   EXPECT_EQ(PositionIdOf({{6, 5}, {8, 3}, {13, 5}, {24, 1}}, {{6, 5}, {8, 3}, {13, 5}, {24, 2}}),
             "4HPwATDgc/ABEA");
+}
+
+// An engine outside the build tree, as installed: duel reads the baseline from
+// share/morvik/pubeval beside its bin folder and names that folder when it is
+// missing, never falling back to the tree it was built in.
+TEST(EngineDuel, InstalledEngineFindsTheInstalledBaseline) {
+  namespace fs = std::filesystem;
+  const fs::path prefix = UniqueTempPath("prefix");
+  fs::create_directories(prefix / "bin");
+  fs::copy_file(MORVIK_ENGINE, prefix / "bin" / "morvik-engine");
+  const auto duel = [&] {
+    const std::string command =
+        (prefix / "bin" / "morvik-engine").string() + " duel --games 2 --zero-weights --quiet 2>&1";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    return std::make_pair(::pclose(pipe), out);
+  };
+  const auto [missing, said] = duel();
+  EXPECT_NE(missing, 0);
+  EXPECT_NE(said.find("no baseline weights in " + (prefix / "share/morvik/pubeval").string()),
+            std::string::npos)
+      << said;
+  fs::create_directories(prefix / "share/morvik");
+  fs::copy(MORVIK_SOURCE_DIR "/data/pubeval", prefix / "share/morvik/pubeval");
+  const auto [found, result] = duel();
+  EXPECT_EQ(found, 0) << result;
+  fs::remove_all(prefix);
 }
 
 // Every command's --help succeeds and gives each of its options a line of help.

@@ -27,6 +27,18 @@ class KeyboardTest : public QObject {
   void init() { w_.Reopen(); }
   void cleanup() { w_.Close(); }
 
+  // "&Start game" has the focus at start and shows its focus frame at once,
+  // as it does once Tab has moved the focus away and back.
+  void focusFrameFromTheStart() {
+    Tform1& f = *w_.form;
+    QVERIFY(f.diceknap->hasFocus());
+    const QImage atStart = f.diceknap->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(f.diceknap->hasFocus());
+    QCOMPARE(atStart, f.diceknap->grab().toImage());
+  }
+
   void shortcutsFromTheHistoryList_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("asked");  // the start of the box's text, or empty

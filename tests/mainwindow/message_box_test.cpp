@@ -3,6 +3,8 @@
 // a word, at an accent or inside a bracketed score.
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -24,7 +26,8 @@ QString Visible(QString text) {
 }
 
 // Lays the text out word-wrapped at `width` and returns the line that starts
-// elsewhere than after a blank, or an empty string.
+// elsewhere than after a blank, or with a score after its side's name
+// ("Comp:" / "2 (2-0-0)"), or an empty string.
 QString BrokenInsideARun(const QString& text, const QFont& font, int width) {
   QTextLayout layout(text, font);
   QTextOption option;
@@ -34,7 +37,10 @@ QString BrokenInsideARun(const QString& text, const QFont& font, int width) {
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(width);
     const int start = line.textStart();
-    if (start > 0 && text[start - 1] != ' ') return Visible(text.mid(start - 12, 24));
+    const bool scoreFromName = start > 1 && text[start - 2] == ':' && text[start].isDigit();
+    if (start > 0 && (text[start - 1] != ' ' || scoreFromName)) {
+      return Visible(text.mid(start - 12, 24));
+    }
   }
   layout.endLayout();
   return {};
@@ -60,6 +66,8 @@ class MessageBoxTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::newRow("result") << "Computer wins backgammon. The score is - Player-1: 14 (1-2-3) - "
                                "Comp: 20 (5-3-3)";
+    QTest::newRow("first result") << "Player-1 wins a gammon. The score is - Player-1: 2 (0-1-0) - "
+                                     "Comp: 0 (0-0-0)";
     QTest::newRow("automatic OK") << FromView(texts::kAutoOkQuestion);
     QTest::newRow("new game") << FromView(texts::kNewGameQuestion);
     QTest::newRow("notice") << FromView(kReleaseNotice);
@@ -98,6 +106,23 @@ class MessageBoxTest : public QObject {
     dialogs.Inform(texts::kAutoOkQuestion);
     QCOMPARE(Visible(text), FromView(texts::kAutoOkQuestion));
     QCOMPARE(caption, QString("Morvik - Ver. 1.10 Beta"));
+  }
+
+  // The caption whole, as a window manager draws it: bolder than the box's
+  // text, beside an icon and its buttons.
+  void captionShowsWhole() {
+    MessageBoxDialogs dialogs;
+    int width = 0;
+    WhenBoxOpens([&](QMessageBox* box) {
+      width = box->width();
+      box->button(QMessageBox::No)->click();
+    });
+    dialogs.Confirm("  Exit Morvik ?  ");
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const int caption = QFontMetrics(bold).horizontalAdvance(ApplicationTitle());
+    QVERIFY2(width >= caption + 3 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight),
+             qPrintable(QString::number(width) + " for " + QString::number(caption)));
   }
 
   void returnAnswersYes_data() {
