@@ -43,7 +43,8 @@ struct RollReplies {
 
 void Settle(const float* scores, RollReplies* rolls, int from, int to) {
   for (int r = from; r < to; ++r) {
-    if (rolls[r].count > 0) rolls[r].reply = scores[rolls[r].first + FirstBest(scores + rolls[r].first, rolls[r].count)];
+    if (rolls[r].count > 0)
+      rolls[r].reply = scores[rolls[r].first + FirstBest(scores + rolls[r].first, rolls[r].count)];
   }
 }
 
