@@ -29,7 +29,7 @@ convert -size 322x425 xc:'#5a3414' "${draw[@]}" \
   -type TrueColor -compress None "BMP3:$out"
 
 # The desktop icon, 128 x 128: a checker of each colour and a die.
-icon="$(dirname "$out")/../../mainwindow/desktop/morvik.png"
+icon="$(dirname "$out")/../../mainwindow/window/desktop/morvik.png"
 convert -size 128x128 xc:none \
   -fill '#0b6b22' -stroke '#5a3414' -strokewidth 6 -draw 'roundrectangle 4,4 123,123 18,18' \
   -strokewidth 2 -stroke black -fill '#c81e1e' -draw 'circle 44,46 44,16' \

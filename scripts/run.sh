@@ -7,4 +7,4 @@ scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release -j "$(nproc)" --target morvik
 cd data
-exec ../build/release/mainwindow/morvik "$@"
+exec ../build/release/mainwindow/window/morvik "$@"

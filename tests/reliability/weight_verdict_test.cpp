@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/arguments.h"
-#include "mainwindow/weight_places.h"
+#include "mainwindow/game/weight_places.h"
 #include "net/weight_file.h"
 #include "tests/support/temp_path.h"
 #include "train/trainer.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "display/Unit2.h"
-#include "mainwindow/Unit1.h"
+#include "mainwindow/window/Unit1.h"
 #include "net/network.h"
 #include "net/weight_file.h"
 #include "rules/board_invariants.h"
@@ -54,7 +54,7 @@ void RandomWeights(std::mt19937& random) {
   std::vector<float> values(kWeightCount);
   std::uniform_real_distribution<float> weight(-1.0f, 1.0f);
   for (float& v : values) v = weight(random);
-  StoreWeights(values.data());
+  SetUpProgramNet(values.data());
 }
 
 // The offscreen platform warns at every popup menu; nothing else is dropped.
