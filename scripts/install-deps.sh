@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the game and the tests need.
+# Installs the Debian 12 packages the build, the game and the tests need,
+# with sudo when not run as root:
+#
+#   scripts/install-deps.sh
 set -euo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev python3)
 missing=()
