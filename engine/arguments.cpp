@@ -1,7 +1,6 @@
 #include "engine/arguments.h"
 
 #include <cstring>
-#include <map>
 
 #include "engine/position_input.h"
 #include "net/network.h"
@@ -11,72 +10,10 @@
 
 namespace morvik {
 
-namespace {
-// Every option of every command, with its line of --help, the same in every
-// command that takes it.
-const std::map<std::string, std::string> kOptionHelp = {
-    {"--board", "the position: v0,...,v25, the human's checkers positive, the computer's negative"},
-    {"--position-id", "the position as a 14-character position ID"},
-    {"--dice", "the two dice, 1..6, in the order they are used"},
-    {"--side", "who moves: human or computer"},
-    {"--weights", "weight file (gammon.pc in the working directory)"},
-    {"--zero-weights", "a network of zeros: every position is worth 0.5"},
-    {"--lookahead", "choose with the one-ply look-ahead"},
-    {"--seconds", "seconds of processor time for each rate, 0..600 (1)"},
-    {"--path", "vector path: sse2, avx2 or avx512 (the processor's best)"},
-    {"--first", "first player: net, lookahead or baseline (net)"},
-    {"--second", "second player: net, lookahead or baseline (baseline)"},
-    {"--games", "games to play, an even number: mirrored pairs (10000)"},
-    {"--seed", "seed of the dice (1)"},
-    {"--pubeval",
-     "folder of the baseline's weights (share/morvik/pubeval beside the program, else "
-     "data/pubeval)"},
-    {"--quiet", "no progress line"}};
-
-// The names of them all, to tell an option given to the wrong command from a
-// word that is no option at all.
-std::vector<std::string> AllOptions() {
-  std::vector<std::string> names;
-  for (const auto& option : kOptionHelp) names.push_back(option.first);
-  return names;
-}
-
-std::vector<OptionRule> WithHelp(std::vector<OptionRule> rules) {
-  for (OptionRule& rule : rules) {
-    const auto help = kOptionHelp.find(rule.name);
-    if (rule.help.empty() && help != kOptionHelp.end()) rule.help = help->second;
-  }
-  return rules;
-}
-}  // namespace
-
-EngineArguments::EngineArguments(int argc, char** argv, int first,
-                                 const std::vector<OptionRule>& allowed)
-    : Arguments(argc, argv, first, WithHelp(allowed), AllOptions()) {}
-
-void ParseDice(const Arguments& args, int& d1, int& d2) {
-  const auto& dice = args.Values("--dice");
-  d1 = ParseInt(dice[0], 1, 6, "die");
-  d2 = ParseInt(dice[1], 1, 6, "die");
-}
-
-bool ParseSideIsHuman(const Arguments& args) {
-  const std::string side = args.Values("--side").front();
-  if (side == "human") return true;
-  if (side == "computer") return false;
-  throw UsageError("--side must be human or computer, got '" + side + "'");
-}
-
-SignedBoard ParsePosition(const Arguments& args, bool moverIsHuman) {
-  if (args.Has("--board") && args.Has("--position-id")) {
-    throw UsageError("give either --board or --position-id, not both");
-  }
-  if (!args.Has("--board") && !args.Has("--position-id"))
-    throw UsageError("give --board B or --position-id ID");
-  const SignedBoard board =
-      args.Has("--position-id")
-          ? ParsePositionId(args.Values("--position-id").front(), moverIsHuman)
-          : ParseSignedBoard(args.Values("--board").front());
+SignedBoard ParsePosition(const EngineOptions& options, bool moverIsHuman) {
+  const SignedBoard board = options.hasPositionId
+                                ? ParsePositionId(options.positionId, moverIsHuman)
+                                : ParseSignedBoard(options.board);
   CheckGameGoesOn(board);
   return board;
 }
@@ -107,18 +44,16 @@ void CheckWeightReport(const WeightFileReport& report, const std::string& path) 
   }
 }
 
-void LoadEngineWeights(const Arguments& args) {
-  if (args.Has("--zero-weights")) {
-    if (args.Has("--weights"))
-      throw UsageError("give either --weights or --zero-weights, not both");
+void LoadEngineWeights(const EngineOptions& options) {
+  if (options.zeroWeights) {
     SetUpProgramNet(nullptr);
     return;
   }
-  const std::string path = args.Value("--weights", "gammon.pc");
+  const std::string path = options.hasWeights ? options.weights : "gammon.pc";
   // Only a regular file opens; a device, a FIFO or a directory does not.
   static float values[kWeightCount];
   const WeightFileReport report = ReadWeightFile(path.c_str(), values);
-  if (!report.opened && !args.Has("--weights")) {
+  if (!report.opened && !options.hasWeights) {
     throw UsageError("no weight file gammon.pc in the working directory (give --weights F)");
   }
   CheckWeightReport(report, path);

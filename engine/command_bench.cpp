@@ -148,14 +148,10 @@ NetPath ParsePath(const std::string& name) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-  const EngineArguments args(
-      argc, argv, 2,
-      {{"--seconds", 1},
-       {"--weights", 1, "also play the sample and self-play with these weights"},
-       {"--path", 1}});
-  const double seconds = ParseInt(args.Value("--seconds", "1"), 0, 600, "--seconds");
-  if (args.Has("--path")) ForceNetPath(ParsePath(args.Value("--path", "")));
-  if (args.Has("--weights")) LoadEngineWeights(args);  // refused before any work
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  const double seconds = options.seconds;
+  if (options.hasPath) ForceNetPath(ParsePath(options.path));
+  if (options.hasWeights) LoadEngineWeights(options);  // refused before any work
   std::printf("vector path %s (best here %s), batches of %d\n", NetPathName(ActiveNetPath()),
               NetPathName(BestNetPath()), kBatchSize);
   LoadBenchWeights();
@@ -194,10 +190,10 @@ int RunBench(int argc, char** argv) {
               static_cast<unsigned long long>(samplePlay),
               static_cast<unsigned long long>(sampleLookahead));
   const std::vector<BenchMove> gnubg = GnubgSampleMoves();
-  if (args.Has("--weights")) {
+  if (options.hasWeights) {
     std::fflush(stdout);
-    LoadEngineWeights(args);
-    std::printf("game sample with the weights of %s:\n", args.Value("--weights", "").c_str());
+    LoadEngineWeights(options);
+    std::printf("game sample with the weights of %s:\n", options.weights.c_str());
     BenchComputerMoves("game sample", sample, false, seconds);
     std::fflush(stdout);
     BenchComputerMoves("game sample", sample, true, seconds);

@@ -40,36 +40,26 @@ void PrintResult(const DuelResult& r, const std::string& first, const std::strin
 }  // namespace
 
 int RunDuel(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2,
-                             {{"--first", 1},
-                              {"--second", 1},
-                              {"--games", 1},
-                              {"--seed", 1},
-                              {"--weights", 1},
-                              {"--zero-weights", 0},
-                              {"--pubeval", 1},
-                              {"--quiet", 0}});
-  const std::string first = args.Value("--first", "net");
-  const std::string second = args.Value("--second", "baseline");
-  const int games = ParseInt(args.Value("--games", "10000"), 2, 100000000, "--games");
-  if (games % 2 != 0) throw UsageError("--games must be even: games are played in mirrored pairs");
-  const int seed = ParseInt(args.Value("--seed", "1"), 0, 2147483647, "--seed");
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  const std::string& first = options.first;
+  const std::string& second = options.second;
+  const int games = options.games;
+  const int seed = options.seed;
 
   static DuelSetup setup;  // about 5 MB: made once
   const auto firstPlayer = MakePlayer(first, setup);
   const auto secondPlayer = MakePlayer(second, setup);
   if (first == "baseline" || second == "baseline") {
     std::string error;
-    const std::string folder =
-        args.Has("--pubeval") ? args.Value("--pubeval", "") : EngineBaselineFolder().string();
+    const std::string& folder = options.pubeval;
     if (!LoadBaseline(folder, setup.baseline, error)) {
       throw UsageError("no baseline weights in " + folder + ": " + error +
                        " (--pubeval DIR names their folder)");
     }
   }
-  LoadEngineWeights(args);
+  LoadEngineWeights(options);
 
-  const bool quiet = args.Has("--quiet");
+  const bool quiet = options.quiet;
   const auto start = std::chrono::steady_clock::now();
   auto last = start;
   const auto progress = [&](const DuelResult& r) {

@@ -35,12 +35,10 @@ void PrintEntry(int number, const MoveEntry& entry) {
 }  // namespace
 
 int RunMoves(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2,
-                             {{"--board", 1}, {"--position-id", 1}, {"--dice", 2}, {"--side", 1}});
-  const bool human = ParseSideIsHuman(args);
-  const SignedBoard board = ParsePosition(args, human);
-  int d1 = 0, d2 = 0;
-  ParseDice(args, d1, d2);
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  const bool human = options.HumanMoves();
+  const SignedBoard board = ParsePosition(options, human);
+  const auto [d1, d2] = options.dice;
   BoardPosition position = PositionFor(board, human);
   const int usable = EnumerateMoves(position.own, position.opponent, d1, d2, gList);
   std::printf("entries %d usable %d\n", gList.count, usable);
@@ -53,12 +51,10 @@ int RunMoves(int argc, char** argv) {
 // the human is on roll. With --position-id: the chance that the side on roll
 // wins, 1 minus the network's output for the other side having just moved.
 int RunEval(int argc, char** argv) {
-  const EngineArguments args(
-      argc, argv, 2,
-      {{"--board", 1}, {"--position-id", 1}, {"--weights", 1}, {"--zero-weights", 0}});
-  const bool byId = args.Has("--position-id");
-  const SignedBoard board = ParsePosition(args, byId);  // the human is on roll
-  LoadEngineWeights(args);
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  const bool byId = options.hasPositionId;
+  const SignedBoard board = ParsePosition(options, byId);  // the human is on roll
+  LoadEngineWeights(options);
   BoardPosition position;
   BuildBoardPosition(board, position);
   EncodeInput(position.own, position.opponent);

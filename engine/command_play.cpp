@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/arguments.h"
@@ -45,11 +46,11 @@ struct Setup {
   int d2 = 0;
 };
 
-Setup ReadSetup(const Arguments& args, bool humanMoves) {
+Setup ReadSetup(const EngineOptions& options, bool humanMoves) {
   Setup setup;
-  const SignedBoard board = ParsePosition(args, humanMoves);
-  ParseDice(args, setup.d1, setup.d2);
-  LoadEngineWeights(args);
+  const SignedBoard board = ParsePosition(options, humanMoves);
+  std::tie(setup.d1, setup.d2) = options.dice;
+  LoadEngineWeights(options);
   BuildBoardPosition(board, setup.position);
   return setup;
 }
@@ -57,18 +58,12 @@ Setup ReadSetup(const Arguments& args, bool humanMoves) {
 }  // namespace
 
 int RunPlay(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2,
-                             {{"--board", 1},
-                              {"--position-id", 1},
-                              {"--dice", 2},
-                              {"--weights", 1},
-                              {"--zero-weights", 0},
-                              {"--lookahead", 0}});
-  Setup s = ReadSetup(args, false);
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  Setup s = ReadSetup(options, false);
   const auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   CollectingSink sink;
-  player->PlayComputerMove(s.position.own, s.position.opponent, args.Has("--lookahead") ? 1 : 0,
-                           s.d1, s.d2, sink);
+  player->PlayComputerMove(s.position.own, s.position.opponent, options.lookahead ? 1 : 0, s.d1,
+                           s.d2, sink);
   std::printf("history %s\n", sink.history.c_str());
   for (const std::string& line : sink.log) std::printf("log %s\n", line.c_str());
   PrintBoard(s.position.own, s.position.opponent);
@@ -76,13 +71,7 @@ int RunPlay(int argc, char** argv) {
 }
 
 int RunReply(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2,
-                             {{"--board", 1},
-                              {"--position-id", 1},
-                              {"--dice", 2},
-                              {"--weights", 1},
-                              {"--zero-weights", 0}});
-  Setup s = ReadSetup(args, true);
+  Setup s = ReadSetup(ReadEngineOptions(argc, argv), true);
   const auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   const float value = player->PlayBestReply(s.position.opponent, s.position.own, s.d1, s.d2);
   std::printf("%.9g\n", static_cast<double>(value));

@@ -12,12 +12,11 @@
 namespace morvik {
 
 int RunUbgi(int argc, char** argv) {
-  const EngineArguments args(argc, argv, 2,
-                             {{"--weights", 1}, {"--zero-weights", 0}, {"--lookahead", 0}});
-  LoadEngineWeights(args);
+  const EngineOptions options = ReadEngineOptions(argc, argv);
+  LoadEngineWeights(options);
   std::signal(SIGPIPE, SIG_IGN);             // a closed output ends the loop below instead
   static ComputerPlayer player(gPackedNet);  // about 5 MB: never on the stack
-  UbgiSession session(player, args.Has("--lookahead"));
+  UbgiSession session(player, options.lookahead);
   LineReader reader(stdin);
   std::string line;
   std::string reply;

@@ -4,8 +4,9 @@
 #include <cstring>
 #include <exception>
 
-#include "engine/arguments.h"
 #include "engine/commands.h"
+#include "engine/options.h"
+#include "headless/usage_error.h"
 
 namespace morvik {
 
@@ -13,29 +14,11 @@ namespace {
 struct Command {
   const char* name;
   int (*run)(int, char**);
-  const char* usage;
 };
 
-const Command kCommands[] = {
-    {"moves", RunMoves, "moves (--board B | --position-id ID) --dice D1 D2 --side human|computer"},
-    {"eval", RunEval, "eval (--board B | --position-id ID) [--weights F | --zero-weights]"},
-    {"play", RunPlay,
-     "play (--board B | --position-id ID) --dice D1 D2 [--weights F | --zero-weights] "
-     "[--lookahead]"},
-    {"reply", RunReply,
-     "reply (--board B | --position-id ID) --dice I J [--weights F | --zero-weights]"},
-    {"bench", RunBench, "bench [--seconds S] [--weights F] [--path sse2|avx2|avx512]"},
-    {"duel", RunDuel,
-     "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
-     "[--pubeval DIR]\n"
-     "      (players: net, lookahead, baseline)"},
-    {"ubgi", RunUbgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
-};
-
-void PrintUsage(std::FILE* out) {
-  std::fprintf(out, "usage: morvik-engine <command> [options]\n");
-  for (const Command& c : kCommands) std::fprintf(out, "  morvik-engine %s\n", c.usage);
-}
+const Command kCommands[] = {{"moves", RunMoves}, {"eval", RunEval},   {"play", RunPlay},
+                             {"reply", RunReply}, {"bench", RunBench}, {"duel", RunDuel},
+                             {"ubgi", RunUbgi}};
 }  // namespace
 
 }  // namespace morvik
@@ -44,11 +27,11 @@ using namespace morvik;
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    PrintUsage(stderr);
+    PrintEngineUsage(stderr);
     return 2;
   }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-    PrintUsage(stdout);
+    PrintEngineUsage(stdout);
     return 0;
   }
   for (const Command& c : kCommands) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/arguments.h"
+#include "headless/usage_error.h"
 
 namespace morvik {
 

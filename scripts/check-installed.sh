@@ -7,6 +7,9 @@
 # installed weights; a missing or short weight file would bring a warning box
 # (captioned like the notice) first.
 set -euo pipefail
+case "${1:-}" in
+  -h|--help|"") sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'; [ -n "${1:-}" ]; exit ;;
+esac
 deb=$(realpath "$1")
 fail() { echo "installed package: $*" >&2; exit 1; }
 title="Morvik - Ver. 1.10 Beta"

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz preset, clang) and runs each for a
-# bounded time: scripts/fuzz.sh [seconds per target, default 60] [target...].
+# bounded time:
+#
+#   scripts/fuzz.sh [SECONDS per target, default 60] [TARGET...]
+#
 # New inputs go to fuzz/corpus-run/<name>/ (not kept in git); a crash leaves
 # its input in fuzz/corpus-run/artifacts/ and fails the script; inputs kept in
 # fuzz/crashes/<name>/ are replayed by ctest (fuzz_replay_<name>).
 set -euo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true

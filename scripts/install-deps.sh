@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the game, the tests and the
-# Debian package (scripts/package.sh, scripts/check-installed.sh) need.
+# Debian package (scripts/package.sh, scripts/check-installed.sh) need, with
+# sudo when not run as root:
+#
+#   scripts/install-deps.sh
 set -euo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev python3
           dpkg-dev file desktop-file-utils appstream lintian man-db xvfb xdotool x11-utils)

@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # Draws the About box's picture (322 x 425, 24-bit uncompressed bitmap):
-# a board half standing upright with checkers, two dice and the game's name.
+# a board half standing upright with checkers, two dice and the game's name;
+# and the desktop icon (mainwindow/desktop/morvik.png). Needs ImageMagick.
+#
+#   scripts/make-about-picture.sh [OUT, default display/resources/about_picture.bmp]
 set -euo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 out=${1:-"$(dirname "$0")/../display/resources/about_picture.bmp"}
 draw=(-fill '#5a3414' -draw 'rectangle 0,0 321,424'
       -fill '#0b6b22' -draw 'rectangle 14,70 307,410')

@@ -21,6 +21,10 @@
 # and its tests (the game model's tests stay): quicker on a busy machine, and
 # it can only count fewer faults as caught, never more.
 set -uo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 cd "$(dirname "$0")/.."
 root=$(pwd)
 list=$root/scripts/mutants.txt

@@ -6,6 +6,9 @@
 #   scripts/package.sh             a release build of its own (build/package/tree)
 #   scripts/package.sh BUILD_DIR   the programs of a tree already built
 set -euo pipefail
+case "${1:-}" in
+  -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+esac
 cd "$(dirname "$0")/.."
 out=$PWD/build/package
 mkdir -p "$out"

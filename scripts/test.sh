@@ -3,8 +3,15 @@
 # runs every test: first the optimised build and the Debian package made from
 # it (installed, tried and removed again), then the whole suite again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target
-# for about a minute (MORVIK_FUZZ_SECONDS; 0 skips them).
+# for about a minute (MORVIK_FUZZ_SECONDS; 0 skips them). MORVIK_SKIP_ASAN=1
+# skips the sanitizer build.
+#
+#   scripts/test.sh
 set -euo pipefail
+if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
+  sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
+  exit 0
+fi
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Every C++ file of the tree as clang-format writes it.

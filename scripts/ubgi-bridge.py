@@ -42,9 +42,10 @@ def serve(conn, command, log):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--port", type=int, default=5000)
-    parser.add_argument("--host", default="127.0.0.1")
+    parser = argparse.ArgumentParser(
+        description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--port", type=int, default=5000, help="the port to listen on (5000)")
+    parser.add_argument("--host", default="127.0.0.1", help="the address to listen on (127.0.0.1)")
     parser.add_argument("--log", help="write the traffic to this file")
     parser.add_argument("--once", action="store_true", help="stop after the first connection")
     parser.add_argument("command", nargs="+", help="the engine command line")

@@ -16,9 +16,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 usage() { sed -n '4,8p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+help() { sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"; exit 0; }
 die() { echo "vs-gnubg: $*" >&2; exit 2; }
 
 [ $# -ge 1 ] || usage
+[[ "$1" == -h || "$1" == --help ]] && help
 games=$1; shift
 [[ "$games" =~ ^[1-9][0-9]*$ ]] || die "GAMES must be a positive whole number, not '$games'"
 lookahead=() seed=1 plies=0 analyse=0 analyse_plies=2 out=""
@@ -35,7 +37,7 @@ while [ $# -gt 0 ]; do
         --engine) engine=$2 ;; --out) out=$2 ;;
       esac
       shift 2 ;;
-    -h|--help) usage ;;
+    -h|--help) help ;;
     *) die "unknown argument '$1'" ;;
   esac
 done

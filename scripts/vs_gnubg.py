@@ -11,7 +11,11 @@ import os
 import subprocess
 import sys
 
-import gnubg
+if __name__ == "__main__" and set(sys.argv[1:]) & {"-h", "--help"}:
+    print(__doc__)
+    sys.exit(0)
+
+import gnubg  # noqa: E402 (only inside gnubg)
 
 MORVIK = "Morvik"
 OPPONENT = "gnubg"

@@ -1,11 +1,10 @@
 // morvik-train: learns the network's weights by self-play and writes them as
 // a weight file the game reads.
-#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <exception>
 #include <string>
 
-#include "headless/arguments.h"
+#include "headless/options.h"
 #include "net/network.h"
 #include "train/position_kinds.h"
 #include "train/trainer.h"
@@ -13,139 +12,164 @@
 namespace morvik {
 
 namespace {
-const std::vector<OptionRule> kOptions = {
-    {"--games", 1, "train until this many games are done (1000000)"},
-    {"--start-games", 1, "games already behind the resumed weights (0)"},
-    {"--seed", 1, "seed of the dice and the initial weights (1)"},
-    {"--threads", 1, "playing threads, 1..64 (2)"},
-    {"--round", 1, "games per thread between merges (4)"},
-    {"--alpha", 1, "learning rate (0.1)"},
-    {"--late-alpha", 1, "learning rate from --late-from on (0.02)"},
-    {"--late-from", 1, "games after which --late-alpha applies (300000)"},
-    {"--init", 1, "initial weights uniform in +-R (0.1)"},
-    {"--bench-every", 1, "games between benchmarks against the baseline, 0 never (50000)"},
-    {"--bench-pairs", 1, "mirrored pairs per benchmark (500)"},
-    {"--max-seconds", 1, "time limit, 0 none (0)"},
-    {"--resume", 1, "weight file to start from"},
-    {"--output", 1, "weight file written at every benchmark and at the end (gammon.pc)"},
-    {"--checkpoints", 1, "folder for numbered copies of the weights"},
-    {"--curve", 1, "file the benchmark figures are appended to"},
-    {"--pubeval", 1, "folder of the baseline's weights"},
-    {"--target", 1,
-     "what the network learns: points (the game's value) or win (its chance) (points)"},
-    {"--depth", 1,
-     "where each step aims: next (the value after the opponent's move as played) or one-ply "
-     "(the mean over all the opponent's rolls) (next)"},
-    {"--random-share", 1, "share of games whose first moves are chosen at random, 0..1 (0)"},
-    {"--random-plies", 1, "at most this many random moves at the start of such a game (12)"},
-    {"--collect", 1,
-     "instead of learning, play --games games with the --resume weights and write every "
-     "position reached, with its one-ply value, to this file"},
-    {"--fit", 1,
-     "instead of self-play, fit the weights to the positions in these files (comma-separated); "
-     "the learning rate falls from --alpha (0.01) to --late-alpha (0.001) over the epochs"},
-    {"--lambda", 1,
-     "above 0: each game learns when it ends, every position aiming at its lambda-return "
-     "(TD(lambda)); 0..1 (0)"},
-    {"--start-positions", 1,
-     "a positions file (as --collect writes) some games start from instead of the opening"},
-    {"--start-share", 1, "share of games that start from such a position, 0..1 (0.5)"},
-    {"--start-kinds", 1,
-     "which of its positions: race, left-back, crashed, lost, comma-separated (all four)"},
-    {"--epochs", 1, "passes over the positions when fitting (10)"},
-    {"--rollouts", 1,
-     "with --collect: score each position by this many games played on from it instead of "
-     "its one-ply value; a multiple of 36 throws every first roll alike (0)"},
-    {"--rollout-plies", 1,
-     "with --rollouts: moves in each game before the network's value stands in, 0 to the end "
-     "(0)"},
+// A count as the trainer reads it: any number in 0..1e12, its fraction
+// dropped, then within low..high or refused with `outside`.
+CLI::Validator Count(const std::string& what, int64_t low = 0, int64_t high = 1000000000000,
+                     const std::string& outside = "") {
+  const CLI::Validator number = Real(0, 1e12, what);
+  return CLI::Validator(
+      [=](std::string& text) {
+        const std::string given = text;
+        std::string problem = number(text);
+        if (!problem.empty()) return problem;
+        const auto whole = static_cast<int64_t>(std::stod(text));
+        if (whole < low || whole > high)
+          return outside.empty() ? what + " is out of range: " + given : outside;
+        text = std::to_string(whole);
+        return std::string();
+      },
+      "", "");
+}
+
+constexpr int64_t kMaxInt = 2147483647;
+
+// The options, and the values that become options only once all are read.
+struct TrainCommand {
+  TrainOptions o;
+  double alpha = 0.0;
+  double lateAlpha = 0.0;
+  std::string target = "points";
+  std::string depth = "next";
+  std::string fit;
+  CLI::Option* alphaOption = nullptr;
+  CLI::Option* lateAlphaOption = nullptr;
 };
 
-double ParseReal(const std::string& text, double low, double high, const std::string& what) {
-  std::size_t used = 0;
-  double value = 0.0;
-  try {
-    value = std::stod(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size()) throw UsageError(what + " is not a number: '" + text + "'");
-  if (!(value >= low && value <= high)) throw UsageError(what + " is out of range: " + text);
-  return value;
+void Declare(CLI::App& app, TrainCommand& c) {
+  TrainOptions& o = c.o;
+  AddValue(app, "--games", o.games, "train until this many games are done (1000000)", "N",
+           Count("--games"));
+  AddValue(app, "--start-games", o.startGames, "games already behind the resumed weights (0)", "N",
+           Count("--start-games"));
+  AddValue(app, "--seed", o.seed, "seed of the dice and the initial weights (1)", "S",
+           Count("--seed"));
+  AddValue(app, "--threads", o.threads, "playing threads, 1..64 (2)", "T",
+           Count("--threads", 1, 64, "--threads must lie in 1..64"));
+  AddValue(app, "--round", o.roundGames, "games per thread between merges (4)", "N",
+           Count("--round", 1, kMaxInt, "--round must be at least 1"));
+  c.alphaOption =
+      AddValue(app, "--alpha", c.alpha, "learning rate (0.1)", "A", Real(0.0, 10.0, "--alpha"));
+  c.lateAlphaOption =
+      AddValue(app, "--late-alpha", c.lateAlpha, "learning rate from --late-from on (0.02)", "A",
+               Real(0.0, 10.0, "--late-alpha"));
+  AddValue(app, "--late-from", o.lateFrom, "games after which --late-alpha applies (300000)", "N",
+           Count("--late-from"));
+  AddValue(app, "--init", o.initRange, "initial weights uniform in +-R (0.1)", "R",
+           Real(0.0, 10.0, "--init"));
+  AddValue(app, "--bench-every", o.benchEvery,
+           "games between benchmarks against the baseline, 0 never (50000)", "N",
+           Count("--bench-every"));
+  AddValue(app, "--bench-pairs", o.benchPairs, "mirrored pairs per benchmark (500)", "N",
+           Count("--bench-pairs", 0, kMaxInt));
+  AddValue(app, "--max-seconds", o.maxSeconds, "time limit, 0 none (0)", "S",
+           Real(0, 1e7, "--max-seconds"));
+  AddValue(app, "--resume", o.resume, "weight file to start from", "F");
+  AddValue(app, "--output", o.output,
+           "weight file written at every benchmark and at the end (gammon.pc)", "F");
+  AddValue(app, "--checkpoints", o.checkpointDir, "folder for numbered copies of the weights",
+           "DIR");
+  AddValue(app, "--curve", o.curve, "file the benchmark figures are appended to", "F");
+  AddValue(app, "--pubeval", o.baselineDir, "folder of the baseline's weights", "DIR");
+  AddValue(app, "--target", c.target,
+           "what the network learns: points (the game's value) or win (its chance) (points)", "T")
+      ->check(OneOf({"points", "win"}, [](const std::string& text) {
+        return "--target must be points or win, not '" + text + "'";
+      }));
+  AddValue(app, "--depth", c.depth,
+           "where each step aims: next (the value after the opponent's move as played) or "
+           "one-ply (the mean over all the opponent's rolls) (next)",
+           "D")
+      ->check(OneOf({"next", "one-ply"}, [](const std::string& text) {
+        return "--depth must be next or one-ply, not '" + text + "'";
+      }));
+  AddValue(app, "--random-share", o.randomShare,
+           "share of games whose first moves are chosen at random, 0..1 (0)", "S",
+           Real(0.0, 1.0, "--random-share"));
+  AddValue(app, "--random-plies", o.randomPlies,
+           "at most this many random moves at the start of such a game (12)", "N",
+           Count("--random-plies", 1, 1000, "--random-plies must lie in 1..1000"));
+  CLI::Option* collect =
+      AddValue(app, "--collect", o.collectTo,
+               "instead of learning, play --games games with the --resume weights and write every "
+               "position reached, with its one-ply value, to this file",
+               "F");
+  AddValue(app, "--fit", c.fit,
+           "instead of self-play, fit the weights to the positions in these files "
+           "(comma-separated); the learning rate falls from --alpha (0.01) to --late-alpha "
+           "(0.001) over the epochs",
+           "FILES")
+      ->excludes(collect)
+      ->check(Refuse([](const std::string& text) {
+        return SplitList(text).empty() ? "--fit names no file" : "";
+      }));
+  AddValue(app, "--lambda", o.lambda,
+           "above 0: each game learns when it ends, every position aiming at its lambda-return "
+           "(TD(lambda)); 0..1 (0)",
+           "L", Real(0.0, 1.0, "--lambda"));
+  AddValue(app, "--start-positions", o.startFrom,
+           "a positions file (as --collect writes) some games start from instead of the opening",
+           "F");
+  AddValue(app, "--start-share", o.startShare,
+           "share of games that start from such a position, 0..1 (0.5)", "S",
+           Real(0.0, 1.0, "--start-share"));
+  AddValue(app, "--start-kinds", o.startKinds,
+           "which of its positions: race, left-back, crashed, lost, comma-separated (all four)",
+           "KINDS",
+           CLI::Validator(
+               [](std::string& text) {
+                 const unsigned kinds = ParseKinds(text);
+                 if (kinds == 0)
+                   return std::string(
+                       "--start-kinds takes race, left-back, crashed and lost, "
+                       "comma-separated");
+                 text = std::to_string(kinds);
+                 return std::string();
+               },
+               "", ""));
+  AddValue(app, "--epochs", o.epochs, "passes over the positions when fitting (10)", "N",
+           Count("--epochs", 1, 10000, "--epochs must lie in 1..10000"));
+  const std::string rolloutRange =
+      "--rollouts and --rollout-plies must lie in 0..100000 and 0..10000";
+  AddValue(app, "--rollouts", o.rolloutTrials,
+           "with --collect: score each position by this many games played on from it instead of "
+           "its one-ply value; a multiple of 36 throws every first roll alike (0)",
+           "N", Count("--rollouts", 0, 100000, rolloutRange))
+      ->needs(collect);
+  AddValue(app, "--rollout-plies", o.rolloutPlies,
+           "with --rollouts: moves in each game before the network's value stands in, 0 to the "
+           "end (0)",
+           "P", Count("--rollout-plies", 0, 10000, rolloutRange))
+      ->needs(collect);
 }
 
-int64_t ParseCount(const Arguments& a, const char* name, int64_t fallback) {
-  if (!a.Has(name)) return fallback;
-  return static_cast<int64_t>(ParseReal(a.Values(name).front(), 0, 1e12, name));
-}
-
-TrainOptions ParseOptions(const Arguments& a) {
-  TrainOptions o;
-  o.games = ParseCount(a, "--games", o.games);
-  o.startGames = ParseCount(a, "--start-games", 0);
-  o.seed = static_cast<uint64_t>(ParseCount(a, "--seed", 1));
-  o.threads = static_cast<int>(ParseCount(a, "--threads", 2));
-  o.roundGames = static_cast<int>(ParseCount(a, "--round", o.roundGames));
-  if (o.threads < 1 || o.threads > 64) throw UsageError("--threads must lie in 1..64");
-  if (o.roundGames < 1) throw UsageError("--round must be at least 1");
-  auto real = [&](const char* name, double fallback) {
-    return a.Has(name) ? ParseReal(a.Values(name).front(), 0.0, 10.0, name) : fallback;
-  };
-  o.alpha = static_cast<float>(real("--alpha", o.alpha));
-  o.lateAlpha = static_cast<float>(real("--late-alpha", o.lateAlpha));
-  o.lateFrom = ParseCount(a, "--late-from", o.lateFrom);
-  o.initRange = real("--init", o.initRange);
-  o.benchEvery = ParseCount(a, "--bench-every", o.benchEvery);
-  o.benchPairs = static_cast<int>(ParseCount(a, "--bench-pairs", o.benchPairs));
-  if (a.Has("--max-seconds"))
-    o.maxSeconds = ParseReal(a.Values("--max-seconds").front(), 0, 1e7, "--max-seconds");
-  o.resume = a.Value("--resume", "");
-  o.output = a.Value("--output", o.output);
-  o.checkpointDir = a.Value("--checkpoints", "");
-  o.curve = a.Value("--curve", "");
-  o.baselineDir = a.Value("--pubeval", o.baselineDir);
-  const std::string target = a.Value("--target", "points");
-  if (target != "points" && target != "win")
-    throw UsageError("--target must be points or win, not '" + target + "'");
-  o.target = target == "win" ? TrainTarget::kWin : TrainTarget::kPoints;
-  const std::string depth = a.Value("--depth", "next");
-  if (depth != "next" && depth != "one-ply")
-    throw UsageError("--depth must be next or one-ply, not '" + depth + "'");
-  o.depth = depth == "one-ply" ? TrainTargetDepth::kOnePly : TrainTargetDepth::kNextMove;
-  if (a.Has("--random-share"))
-    o.randomShare = ParseReal(a.Values("--random-share").front(), 0.0, 1.0, "--random-share");
-  o.randomPlies = static_cast<int>(ParseCount(a, "--random-plies", o.randomPlies));
-  if (a.Has("--lambda"))
-    o.lambda = static_cast<float>(ParseReal(a.Values("--lambda").front(), 0.0, 1.0, "--lambda"));
+TrainOptions ReadTrainOptions(int argc, char** argv) {
+  TrainCommand c;
+  CLI::App app;
+  SetUpCommand(app);
+  Declare(app, c);
+  ParseCommand(app, argc, argv, 1);
+  TrainOptions& o = c.o;
+  o.target = c.target == "win" ? TrainTarget::kWin : TrainTarget::kPoints;
+  o.depth = c.depth == "one-ply" ? TrainTargetDepth::kOnePly : TrainTargetDepth::kNextMove;
   if (o.lambda > 0.0f && o.depth == TrainTargetDepth::kOnePly)
     throw UsageError("--lambda and --depth one-ply cannot be given together");
-  o.collectTo = a.Value("--collect", "");
-  o.fitFrom = SplitList(a.Value("--fit", ""));
-  o.startFrom = a.Value("--start-positions", "");
-  if (a.Has("--start-share"))
-    o.startShare = ParseReal(a.Values("--start-share").front(), 0.0, 1.0, "--start-share");
-  if (a.Has("--start-kinds")) {
-    o.startKinds = ParseKinds(a.Values("--start-kinds").front());
-    if (o.startKinds == 0)
-      throw UsageError("--start-kinds takes race, left-back, crashed and lost, comma-separated");
-  }
-  o.epochs = static_cast<int>(ParseCount(a, "--epochs", o.epochs));
-  o.rolloutTrials = static_cast<int>(ParseCount(a, "--rollouts", 0));
-  o.rolloutPlies = static_cast<int>(ParseCount(a, "--rollout-plies", 0));
-  if (o.rolloutTrials > 100000 || o.rolloutPlies > 10000)
-    throw UsageError("--rollouts and --rollout-plies must lie in 0..100000 and 0..10000");
-  if ((a.Has("--rollouts") || a.Has("--rollout-plies")) && o.collectTo.empty())
-    throw UsageError("--rollouts and --rollout-plies go with --collect");
-  if (!o.collectTo.empty() && !o.fitFrom.empty())
-    throw UsageError("--collect and --fit cannot be given together");
-  if (a.Has("--fit") && o.fitFrom.empty()) throw UsageError("--fit names no file");
-  if (o.epochs < 1 || o.epochs > 10000) throw UsageError("--epochs must lie in 1..10000");
-  if (!o.fitFrom.empty()) {  // fitting fixed targets wants smaller steps than self-play
-    o.alpha = static_cast<float>(real("--alpha", 0.01));
-    o.lateAlpha = static_cast<float>(real("--late-alpha", 0.001));
-  }
-  if (o.randomPlies < 1 || o.randomPlies > 1000)
-    throw UsageError("--random-plies must lie in 1..1000");
+  o.fitFrom = SplitList(c.fit);
+  // Fitting fixed targets wants smaller steps than self-play.
+  const bool fitting = !o.fitFrom.empty();
+  if (c.alphaOption->count() > 0 || fitting)
+    o.alpha = static_cast<float>(c.alphaOption->count() > 0 ? c.alpha : 0.01);
+  if (c.lateAlphaOption->count() > 0 || fitting)
+    o.lateAlpha = static_cast<float>(c.lateAlphaOption->count() > 0 ? c.lateAlpha : 0.001);
   return o;
 }
 }  // namespace
@@ -156,8 +180,7 @@ using namespace morvik;
 
 int main(int argc, char** argv) {
   try {
-    const Arguments args(argc, argv, 1, kOptions);
-    const TrainOptions options = ParseOptions(args);
+    const TrainOptions options = ReadTrainOptions(argc, argv);
     static Trainer trainer(options);
     return trainer.Run() ? 0 : 1;
   } catch (const HelpRequested& help) {

@@ -1,6 +1,6 @@
 #include "train/position_kinds.h"
 
-#include "headless/arguments.h"
+#include "headless/usage_error.h"
 #include "rules/primitives.h"
 
 namespace morvik {

@@ -201,6 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"eval " + kBoard + " --weights {short} --zero-weights",
                  "give either --weights or --zero-weights, not both"},
         BadInput{"eval " + kBoard + " --weights", "option --weights needs 1 value, got 0"},
+        BadInput{"eval " + kBoard + " --weights --zero-weights",
+                 "option --weights needs 1 value, got 0"},
         BadInput{"eval " + kBoard + " --dice 6 5", "option --dice does not apply to eval"},
         BadInput{"eval " + kBoard + " --zero-weights --zero-weights",
                  "option --zero-weights given twice"},

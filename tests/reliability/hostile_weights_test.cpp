@@ -91,11 +91,11 @@ TEST(HostileWeights, EmptyFileAndWhatIsNoFileLeaveEveryWeightZero) {
   EXPECT_EQ(EvaluateBoards(start.own, start.opponent), 0.5f);
 
   // The engine's --weights refuses them instead of playing on zeros.
-  for (std::string path : {dir, std::string("/dev/zero"), fifo}) {
-    std::string arg0 = "engine", arg1 = "eval", arg2 = "--weights";
-    char* argv[] = {arg0.data(), arg1.data(), arg2.data(), path.data()};
-    const Arguments args(4, argv, 2, {{"--weights", 1}});
-    EXPECT_THROW(LoadEngineWeights(args), UsageError) << path;
+  for (const std::string& path : {dir, std::string("/dev/zero"), fifo}) {
+    EngineOptions options;
+    options.weights = path;
+    options.hasWeights = true;
+    EXPECT_THROW(LoadEngineWeights(options), UsageError) << path;
   }
   std::remove(empty.c_str());
   std::remove(one.c_str());

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "headless/arguments.h"
+#include "headless/options.h"
 #include "net/network.h"
 #include "player/computer_player.h"
 #include "tests/reliability/soak_game.h"
@@ -27,20 +27,24 @@ void PrintTotals(const SoakTotals& t, double seconds) {
 }
 
 int Run(int argc, char** argv) {
-  const Arguments args(argc, argv, 1,
-                       {{"--games", 1, "games to play (1000)"},
-                        {"--seed", 1, "seed of the dice and the weights (1)"},
-                        {"--lookahead-every", 1, "every n-th game with the look-ahead (10)"},
-                        {"--first", 1, "number of the first game (0)"},
-                        {"--max-plies", 1, "moves after which a game is cut (3000)"}});
-  const long games = ParseInt(args.Value("--games", "1000"), 0, 2000000000, "--games");
-  const long first = ParseInt(args.Value("--first", "0"), 0, 2000000000, "--first");
+  long games = 1000;
+  long first = 0;
+  int seed = 1;
   SoakOptions options;
-  options.seed =
-      static_cast<uint64_t>(ParseInt(args.Value("--seed", "1"), 0, 2000000000, "--seed"));
-  options.lookaheadEvery =
-      ParseInt(args.Value("--lookahead-every", "10"), 0, 1000000, "--lookahead-every");
-  options.maxPlies = ParseInt(args.Value("--max-plies", "3000"), 1, 2000000000, "--max-plies");
+  CLI::App app;
+  SetUpCommand(app);
+  AddValue(app, "--games", games, "games to play (1000)", "N", Integer(0, 2000000000, "--games"));
+  AddValue(app, "--seed", seed, "seed of the dice and the weights (1)", "S",
+           Integer(0, 2000000000, "--seed"));
+  AddValue(app, "--lookahead-every", options.lookaheadEvery,
+           "every n-th game with the look-ahead (10)", "K",
+           Integer(0, 1000000, "--lookahead-every"));
+  AddValue(app, "--first", first, "number of the first game (0)", "G",
+           Integer(0, 2000000000, "--first"));
+  AddValue(app, "--max-plies", options.maxPlies, "moves after which a game is cut (3000)", "P",
+           Integer(1, 2000000000, "--max-plies"));
+  ParseCommand(app, argc, argv, 1);
+  options.seed = static_cast<uint64_t>(seed);
   SetUpProgramNet(nullptr);
   auto player = std::make_unique<ComputerPlayer>(gPackedNet);
   SoakTotals totals;

@@ -1,0 +1,174 @@
+#include "engine/options.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "engine/baseline_folder.h"
+#include "headless/baseline.h"
+#include "headless/options.h"
+
+namespace morvik {
+
+namespace {
+void Position(CLI::App& app, EngineOptions& o) {
+  CLI::App* position = app.add_option_group("position", "the position, in one of two forms");
+  position->require_option(1);
+  CLI::Option* board = AddValue(
+      *position, "--board", o.board,
+      "the position: v0,...,v25, the human's checkers positive, the computer's negative", "B");
+  CLI::Option* id = AddValue(*position, "--position-id", o.positionId,
+                             "the position as a 14-character position ID", "ID");
+  board->excludes(id);
+}
+
+void Dice(CLI::App& app, EngineOptions& o) {
+  AddValue(app, "--dice", o.dice, "the two dice, 1..6, in the order they are used", "D1 D2",
+           Integer(1, 6, "die"))
+      ->required();
+}
+
+void Weights(CLI::App& app, EngineOptions& o,
+             const char* help = "weight file (gammon.pc in the working directory)") {
+  CLI::Option* weights = AddValue(app, "--weights", o.weights, help, "F");
+  AddFlag(app, "--zero-weights", o.zeroWeights, "a network of zeros: every position is worth 0.5")
+      ->excludes(weights);
+}
+
+void Lookahead(CLI::App& app, EngineOptions& o) {
+  AddFlag(app, "--lookahead", o.lookahead, "choose with the one-ply look-ahead");
+}
+
+void Player(CLI::App& app, const char* name, std::string& player, const char* help) {
+  AddValue(app, name, player, help, "P")
+      ->check(OneOf({"net", "lookahead", "baseline"}, [](const std::string& text) {
+        return "unknown player '" + text + "' (net, lookahead or baseline)";
+      }));
+}
+
+void Moves(CLI::App& app, EngineOptions& o) {
+  Position(app, o);
+  AddValue(app, "--side", o.side, "who moves: human or computer", "SIDE")
+      ->required()
+      ->check(OneOf({"human", "computer"}, [](const std::string& text) {
+        return "--side must be human or computer, got '" + text + "'";
+      }));
+  Dice(app, o);
+}
+
+void Eval(CLI::App& app, EngineOptions& o) {
+  Position(app, o);
+  Weights(app, o);
+}
+
+void Play(CLI::App& app, EngineOptions& o) {
+  Position(app, o);
+  Dice(app, o);
+  Weights(app, o);
+  Lookahead(app, o);
+}
+
+void Reply(CLI::App& app, EngineOptions& o) {
+  Position(app, o);
+  Dice(app, o);
+  Weights(app, o);
+}
+
+void Bench(CLI::App& app, EngineOptions& o) {
+  AddValue(app, "--seconds", o.seconds, "seconds of processor time for each rate, 0..600 (1)", "S",
+           Integer(0, 600, "--seconds"));
+  AddValue(app, "--weights", o.weights, "also play the sample and self-play with these weights",
+           "F");
+  AddValue(app, "--path", o.path, "vector path: sse2, avx2 or avx512 (the processor's best)",
+           "PATH")
+      ->check(OneOf({"sse2", "avx2", "avx512"},
+                    [](const std::string&) { return "--path must be sse2, avx2 or avx512"; }));
+}
+
+void Duel(CLI::App& app, EngineOptions& o) {
+  Player(app, "--first", o.first, "first player: net, lookahead or baseline (net)");
+  Player(app, "--second", o.second, "second player: net, lookahead or baseline (baseline)");
+  AddValue(app, "--games", o.games, "games to play, an even number: mirrored pairs (10000)", "N",
+           Integer(2, 100000000, "--games"))
+      ->check(Refuse([](const std::string& text) {
+        return std::stoi(text) % 2 == 0
+                   ? std::string()
+                   : std::string("--games must be even: games are played in mirrored pairs");
+      }));
+  AddValue(app, "--seed", o.seed, "seed of the dice (1)", "S", Integer(0, INT_MAX, "--seed"));
+  Weights(app, o);
+  o.pubeval = EngineBaselineFolder().string();
+  AddValue(app, "--pubeval", o.pubeval,
+           "folder of the baseline's weights (share/morvik/pubeval beside the program, else "
+           "data/pubeval)",
+           "DIR");
+  AddFlag(app, "--quiet", o.quiet, "no progress line");
+}
+
+void Ubgi(CLI::App& app, EngineOptions& o) {
+  Weights(app, o);
+  Lookahead(app, o);
+}
+
+// Each command with its synopsis, beside what declares its options.
+struct Command {
+  const char* name;
+  void (*declare)(CLI::App&, EngineOptions&);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"moves", Moves, "moves (--board B | --position-id ID) --dice D1 D2 --side human|computer"},
+    {"eval", Eval, "eval (--board B | --position-id ID) [--weights F | --zero-weights]"},
+    {"play", Play,
+     "play (--board B | --position-id ID) --dice D1 D2 [--weights F | --zero-weights] "
+     "[--lookahead]"},
+    {"reply", Reply,
+     "reply (--board B | --position-id ID) --dice I J [--weights F | --zero-weights]"},
+    {"bench", Bench, "bench [--seconds S] [--weights F] [--path sse2|avx2|avx512]"},
+    {"duel", Duel,
+     "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
+     "[--pubeval DIR]\n"
+     "      (players: net, lookahead, baseline)"},
+    {"ubgi", Ubgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
+};
+
+// Every option of every command.
+std::vector<std::string> AllOptions() {
+  std::vector<std::string> names;
+  for (const Command& command : kCommands) {
+    CLI::App app;
+    EngineOptions unused;
+    command.declare(app, unused);
+    for (const std::string& name : OptionNames(app)) names.push_back(name);
+  }
+  return names;
+}
+}  // namespace
+
+void PrintEngineUsage(std::FILE* out) {
+  std::fprintf(out, "usage: morvik-engine <command> [options]\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  morvik-engine %s\n", c.usage);
+}
+
+EngineOptions ReadEngineOptions(int argc, char** argv) {
+  EngineOptions o;
+  CLI::App app;
+  SetUpCommand(app);
+  for (const Command& command : kCommands) {
+    if (argc > 1 && std::strcmp(argv[1], command.name) == 0) command.declare(app, o);
+  }
+  ParseCommand(app, argc, argv, 2, AllOptions());
+  const auto given = [&app](const char* name) {
+    const CLI::Option* option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+  };
+  o.hasBoard = given("--board");
+  o.hasPositionId = given("--position-id");
+  o.hasWeights = given("--weights");
+  o.hasPath = given("--path");
+  return o;
+}
+
+}  // namespace morvik

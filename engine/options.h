@@ -1,0 +1,43 @@
+// The options of morvik-engine's commands, each declared once with its
+// values, range, exclusions and help.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+namespace morvik {
+
+struct EngineOptions {
+  std::string board;  // --board B
+  bool hasBoard = false;
+  std::string positionId;  // --position-id ID
+  bool hasPositionId = false;
+  std::pair<int, int> dice{0, 0};  // --dice D1 D2, each 1..6
+  std::string side;                // --side human|computer
+  std::string weights;             // --weights F
+  bool hasWeights = false;
+  bool zeroWeights = false;
+  bool lookahead = false;
+  int seconds = 1;   // bench
+  std::string path;  // bench --path sse2|avx2|avx512
+  bool hasPath = false;
+  std::string first = "net";  // duel: net, lookahead or baseline
+  std::string second = "baseline";
+  int games = 10000;
+  int seed = 1;
+  std::string pubeval;  // the baseline's folder
+  bool quiet = false;
+
+  bool HumanMoves() const { return side == "human"; }
+};
+
+// The options of the command argv[1], read from argv[2..argc): an option
+// that only another command takes is reported as not applying to this one.
+// Throws UsageError, or HelpRequested for --help.
+EngineOptions ReadEngineOptions(int argc, char** argv);
+
+// The commands and their options, one line each.
+void PrintEngineUsage(std::FILE* out);
+
+}  // namespace morvik
