@@ -10,6 +10,7 @@
 #include "net/network.h"
 #include "net/packed_net.h"
 #include "player/rolls.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 

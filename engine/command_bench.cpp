@@ -15,6 +15,7 @@
 #include "net/packed_net.h"
 #include "net/weight_file.h"
 #include "player/rolls.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 

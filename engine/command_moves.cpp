@@ -4,6 +4,7 @@
 #include "engine/arguments.h"
 #include "engine/commands.h"
 #include "net/network.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/notation.h"
 #include "rules/primitives.h"
@@ -47,9 +48,10 @@ int RunMoves(int argc, char** argv) {
 }
 
 // With --board: the network's output for the position with the computer's
-// board first, that is the computer's chance to win when it has just moved and
-// the human is on roll. With --position-id: the chance that the side on roll
-// wins, 1 minus the network's output for the other side having just moved.
+// board first, that is the computer's value when it has just moved and the
+// human is on roll. With --position-id: the value for the side on roll, 1 minus
+// the network's output for the other side having just moved. The shipped
+// weights value points: (points + 3) / 6 (see player/game_value.h).
 int RunEval(int argc, char** argv) {
   const EngineOptions options = ReadEngineOptions(argc, argv);
   const bool byId = options.hasPositionId;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "rules/board_invariants.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 

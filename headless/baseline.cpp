@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "rules/enumerate.h"
 #include "rules/game_result.h"
 #include "rules/primitives.h"
 

@@ -1,6 +1,7 @@
 #include "headless/players.h"
 
 #include "player/player_sink.h"
+#include "rules/enumerate.h"
 
 namespace morvik {
 

@@ -5,6 +5,7 @@
 #include "headless/game_loop.h"
 #include "headless/players.h"
 #include "headless/td_step.h"
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 
 namespace morvik {

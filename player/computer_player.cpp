@@ -7,6 +7,7 @@
 #include "player/evaluation_log.h"
 #include "player/move_pruning.h"
 #include "player/scoring.h"
+#include "rules/enumerate.h"
 #include "rules/game_result.h"
 
 namespace morvik {

@@ -1,5 +1,7 @@
 #include "player/move_pruning.h"
 
+#include "rules/enumerate.h"
+
 namespace morvik {
 
 namespace {

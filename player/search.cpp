@@ -2,6 +2,7 @@
 
 #include "player/move_pruning.h"
 #include "player/rolls.h"
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 
 namespace morvik {

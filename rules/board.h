@@ -42,7 +42,10 @@ struct SideBoard {
   bool operator==(const SideBoard&) const = default;
 };
 
-// The side to move's board and the other side's.
+// Two sides' boards: `own` is the side whose board comes first, `opponent`
+// the other. Where moves are listed, `own` is the side to move; where the
+// network values a position, the side that has just moved (its value is
+// `own`'s). The game's committed board puts the computer first.
 struct BoardPosition {
   SideBoard own;
   SideBoard opponent;

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 
 namespace morvik {

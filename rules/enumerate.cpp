@@ -1,5 +1,8 @@
+#include "rules/enumerate.h"
+
 #include "rules/board_invariants.h"
 #include "rules/candidates.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 

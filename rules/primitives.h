@@ -36,8 +36,11 @@ inline void UndoMove(SideBoard& own, SideBoard& opponent, const CheckerMove& m) 
 void SignedMove(SignedBoard& board, int from, int to);
 void SignedHit(SignedBoard& board, int to);
 
-// Conversions between the committed board and the two SideBoards
-// (computer into own, human into opponent).
+// Conversions between the committed board and the two SideBoards. The game's
+// committed board lies between turns with the computer having just moved or
+// about to move, so its BoardPosition puts the computer's board first
+// (`own`) and the human's second (`opponent`); where the human moves, callers
+// swap the two.
 void BuildBoardPosition(const SignedBoard& board, BoardPosition& position);
 void ReadBoardPosition(const BoardPosition& position, SignedBoard& board);
 

@@ -4,6 +4,7 @@
 #include "mainwindow/game/game_model.h"
 #include "mainwindow/game/game_texts.h"
 #include "player/computer_player.h"
+#include "rules/enumerate.h"
 #include "rules/game_result.h"
 #include "rules/notation.h"
 #include "rules/primitives.h"

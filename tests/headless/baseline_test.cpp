@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "headless/game_loop.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 
 namespace morvik {

@@ -10,6 +10,7 @@
 
 #include "net/network.h"
 #include "net/weight_file.h"
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "tests/net/random_net.h"
 #include "tests/support/positions.h"

@@ -6,6 +6,7 @@
 
 #include "player/computer_player.h"
 #include "player/move_pruning.h"
+#include "rules/enumerate.h"
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"
 

@@ -10,6 +10,7 @@
 #include "player/close_call.h"
 #include "player/computer_player.h"
 #include "player/move_pruning.h"
+#include "rules/enumerate.h"
 #include "tests/player/recording_sink.h"
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"

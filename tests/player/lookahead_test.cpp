@@ -9,6 +9,7 @@
 #include "player/evaluation_log.h"
 #include "player/rolls.h"
 #include "player/search.h"
+#include "rules/enumerate.h"
 #include "tests/player/recording_sink.h"
 #include "tests/player/test_net.h"
 #include "tests/support/positions.h"

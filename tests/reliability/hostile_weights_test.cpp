@@ -15,6 +15,7 @@
 #include "net/weight_file.h"
 #include "player/computer_player.h"
 #include "rules/board_invariants.h"
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 #include "tests/support/temp_path.h"
 

@@ -10,6 +10,7 @@
 #include "net/weight_file.h"
 #include "player/computer_player.h"
 #include "rules/board_invariants.h"
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 
 namespace morvik {

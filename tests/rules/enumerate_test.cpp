@@ -1,3 +1,5 @@
+#include "rules/enumerate.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "tests/support/positions.h"
 

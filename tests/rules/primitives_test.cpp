@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "rules/enumerate.h"
 #include "tests/support/positions.h"
 
 namespace morvik {

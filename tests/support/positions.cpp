@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "rules/enumerate.h"
+
 namespace morvik {
 
 std::vector<SignedBoard> RandomPlayPositions(std::mt19937& rng, int count) {

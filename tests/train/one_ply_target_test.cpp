@@ -9,6 +9,7 @@
 #include "headless/game_loop.h"
 #include "headless/self_play.h"
 #include "headless/td_step.h"
+#include "rules/enumerate.h"
 #include "rules/primitives.h"
 #include "tests/support/positions.h"
 #include "tests/support/same_weights.h"

@@ -3,6 +3,7 @@
 #include <random>
 #include <sstream>
 
+#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 #include "tests/mainwindow/game/game_fixture.h"
