@@ -2,7 +2,6 @@
 
 #include "rules/board_invariants.h"
 #include "rules/candidates.h"
-#include "rules/enumerate.h"
 #include "rules/move_list.h"
 #include "rules/primitives.h"
 
@@ -76,12 +75,12 @@ struct DoubletSearch {
     int followers = 0;
     for (int i = 0; i < moves.count; ++i) {
       path[depth] = moves.moves[static_cast<std::size_t>(i)];
-      ApplyMove(own, opp, path[depth]);
-      if (depth == 3) {
+      if (depth == 3) {  // the last move is recorded, never played
         Record(list, path, 4);
-      } else {
-        followers = Level(depth + 1);
+        continue;
       }
+      ApplyMove(own, opp, path[depth]);
+      followers = Level(depth + 1);
       UndoMove(own, opp, path[depth]);
     }
     // A shorter play only where a level offered one move that nothing follows.
