@@ -31,7 +31,14 @@ const std::map<std::string, std::string> kOptionHelp = {
     {"--pubeval",
      "folder of the baseline's weights (share/morvik/pubeval beside the program, else "
      "data/pubeval)"},
-    {"--quiet", "no progress line"}};
+    {"--quiet", "no progress line"},
+    {"--trials", "games played on from each position, a multiple of 36 (1296)"},
+    {"--truncate", "stop each game after P moves at the network's value (games run to the end)"},
+    {"--threads", "threads playing the games; the result is the same for any number (1)"},
+    {"--moves", "with --dice: roll out only the K best moves by the network's value"},
+    {"--plain", "no variance reduction beyond the first roll: games as the trainer plays them"},
+    {"--positions", "positions file to label (as morvik-train --collect writes them)"},
+    {"--output", "where the labelled positions go; an interrupted run resumes"}};
 
 // The names of them all, to tell an option given to the wrong command from a
 // word that is no option at all.

@@ -29,6 +29,11 @@ const Command kCommands[] = {
      "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
      "[--pubeval DIR]\n"
      "      (players: net, lookahead, baseline)"},
+    {"rollout", RunRollout,
+     "rollout (--board B | --position-id ID) [--dice D1 D2 [--moves K]] [--trials N] "
+     "[--truncate P]\n"
+     "      [--threads T] [--seed S] [--lookahead] [--plain] [--weights F | --zero-weights]\n"
+     "  morvik-engine rollout --positions FILE --output FILE [the same options]"},
     {"ubgi", RunUbgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
 };
 
