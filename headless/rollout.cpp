@@ -12,7 +12,7 @@ namespace morvik {
 
 TrialResult PlayTrial(const PackedNet& net, SideBoard boards[2], const int (*rolls)[2],
                       int fixedRolls, DiceStream& dice, const TrialRules& rules, SearchScratch& s,
-                      ComputerPlayer* player) {
+                      ComputerPlayer* player, const double* means, int knownMeans) {
   assert(!rules.lookahead || player != nullptr);
   const SearchRules search = ToolSearch(rules.target);
   const int plies = rules.plies > 0 ? rules.plies : kGameTurnLimit;
@@ -29,9 +29,12 @@ TrialResult PlayTrial(const PackedNet& net, SideBoard boards[2], const int (*rol
     SideBoard& own = boards[mover];
     SideBoard& opponent = boards[1 - mover];
     // The roller's value before the roll: what the 21 rolls' best moves leave.
-    const double mean =
-        rules.luckAdjusted ? 1.0 - static_cast<double>(OnePlyAverage(net, search, opponent, own, s))
-                           : 0.0;
+    double mean = 0.0;
+    if (rules.luckAdjusted) {
+      mean = ply < knownMeans
+                 ? means[ply]
+                 : 1.0 - static_cast<double>(OnePlyAverage(net, search, opponent, own, s));
+    }
     float value = 0.0f;
     float luckValue = 0.0f;  // the best move's value for this roll, as the mean weighs it
     if (rules.lookahead) {
@@ -120,6 +123,35 @@ RolloutEstimate Roller::Roll(const BoardPosition& position, const RolloutPlan& p
   adjusted_.assign(static_cast<size_t>(n), 0.0);
   points_.assign(static_cast<size_t>(n), 0);
   const TrialRules rules{plan.plies, TrainTarget::kPoints, plan.luckAdjusted, plan.lookahead};
+  // Every trial starts from the position, and those of one first roll reach
+  // the same position after it: their luck's means are found once here.
+  int knownMeans = 0;
+  if (plan.luckAdjusted) {
+    Worker& first = *workers_[0];
+    const SearchRules search = ToolSearch(TrainTarget::kPoints);
+    firstMean_ = 1.0 - static_cast<double>(OnePlyAverage(net_, search, position.own,
+                                                         position.opponent, first.search));
+    knownMeans = 1;
+    if (plan.plies != 1) {
+      knownMeans = 2;
+      for (int r = 0; r < 36; ++r) {
+        int d1 = 0, d2 = 0;
+        StratumRoll(r, d1, d2);
+        SideBoard roller = position.opponent, other = position.own;
+        if (plan.lookahead) {
+          NullSink sink;
+          first.player->PlayComputerMove(roller, other, 1, d1, d2, sink);
+        } else {
+          PlayBestMove(net_, search, roller, other, d1, d2, first.search);
+        }
+        // A first move that ends the game leaves no second roll.
+        secondMeans_[r] = AllBorneOff(roller)
+                              ? 0.0
+                              : 1.0 - static_cast<double>(
+                                          OnePlyAverage(net_, search, roller, other, first.search));
+      }
+    }
+  }
   const auto start = std::chrono::steady_clock::now();
   const auto run = [&](int w) {
     Worker& worker = *workers_[static_cast<size_t>(w)];
@@ -132,8 +164,9 @@ RolloutEstimate Roller::Roll(const BoardPosition& position, const RolloutPlan& p
       StratumRoll(k / 36 % 36, rolls[1][0], rolls[1][1]);
       DiceStream dice(StreamSeed(plan.seed, static_cast<uint64_t>(k)));
       SideBoard boards[2] = {position.opponent, position.own};
+      const double means[2] = {firstMean_, secondMeans_[k % 36]};
       const TrialResult r = PlayTrial(net_, boards, rolls, plan.stratified, dice, rules,
-                                      worker.search, worker.player.get());
+                                      worker.search, worker.player.get(), means, knownMeans);
       const double value = static_cast<double>(r.value) - r.luck;
       adjusted_[static_cast<size_t>(k)] = value;
       points_[static_cast<size_t>(k)] = r.points;

@@ -61,10 +61,13 @@ struct TrialResult {
 
 // One game played on: boards[1] has just moved, boards[0] rolls first. The
 // first `fixedRolls` rolls are `rolls` (larger die first), the later ones
-// come from `dice`. The boards end as the game left them.
+// come from `dice`. The boards end as the game left them. `means`, when
+// given, holds the luck's mean (the roller's value before the roll) of the
+// first `knownMeans` plies, found once for many trials.
 TrialResult PlayTrial(const PackedNet& net, SideBoard boards[2], const int (*rolls)[2],
                       int fixedRolls, DiceStream& dice, const TrialRules& rules, SearchScratch& s,
-                      ComputerPlayer* player = nullptr);
+                      ComputerPlayer* player = nullptr, const double* means = nullptr,
+                      int knownMeans = 0);
 
 // An analysis rollout: variance reduced, with an honest interval, the same
 // for every thread count.
@@ -115,6 +118,10 @@ class Roller {
   struct Worker;
   const PackedNet& net_;
   std::vector<std::unique_ptr<Worker>> workers_;
+  // The luck's mean before the first roll and, by the first roll, before
+  // the second: the same in every trial that throws them.
+  double firstMean_ = 0.0;
+  double secondMeans_[36] = {};
   std::vector<double> adjusted_;  // the current rollout's results, by trial
   std::vector<int> points_;
 };

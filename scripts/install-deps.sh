@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the game and the tests need.
+# Installs the Debian 12 packages the build, the game and the tests need
+# (python3-distributed: the cluster labelling and its check).
 set -euo pipefail
 packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev python3)
+          qt6-base-dev qt6-base-dev-tools libgl-dev python3 python3-distributed)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

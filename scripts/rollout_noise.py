@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Measures rollouts: for each setting, labels a positions file with two
 seeds on one core and prints the processor time a position, the noise of one
-run (the spread of the two seeds' difference over the positions, divided by
-the square root of two), the mean standard error the command stated, and,
+run (the two seeds' difference, root mean square over the positions, over the
+square root of two), the root mean square of the standard errors the command
+stated, and,
 given --reference, how far each run lies from the reference labels. Values on
 the network's 0..1 scale.
 
@@ -66,12 +67,12 @@ def main():
                 runs.append(labels)
             n = len(runs[0])
             diff = [runs[0][i][0] - runs[1][i][0] for i in range(n)]
-            noise = statistics.pstdev(diff) / 2 ** 0.5
-            stated = statistics.mean(e for r in runs for _, e in r)
+            noise = (statistics.mean(d * d for d in diff) / 2) ** 0.5
+            stated = statistics.mean(e * e for r in runs for _, e in r) ** 0.5
             far = ""
             if ref:
-                far = "%.4f" % statistics.pstdev(
-                    [runs[0][i][0] - ref[i][0] for i in range(n)])
+                far = "%.4f" % statistics.mean(
+                    (runs[0][i][0] - ref[i][0]) ** 2 for i in range(n)) ** 0.5
             print("%s | %.4f | %.4f | %.4f | %s" % (setting, seconds / len(seeds) / n, noise,
                                                      stated, far), flush=True)
 
