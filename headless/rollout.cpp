@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 #include "player/player_sink.h"
 #include "rules/game_result.h"
@@ -98,6 +99,11 @@ double StratifiedStandardError(const std::vector<double>& results) {
   return std::sqrt(variance) / 36.0;
 }
 
+namespace {
+// Keeps the order of the second rolls apart from the trials' own dice.
+constexpr uint64_t kSecondRollMix = 0x5EC0DD1CEull;
+}  // namespace
+
 struct Roller::Worker {
   SearchScratch search;
   std::unique_ptr<ComputerPlayer> player;
@@ -152,6 +158,13 @@ RolloutEstimate Roller::Roll(const BoardPosition& position, const RolloutPlan& p
       }
     }
   }
+  for (int h = 0; h < 36; ++h) {
+    int* order = secondRolls_[h];
+    DiceStream shuffle(StreamSeed(plan.seed ^ kSecondRollMix, static_cast<uint64_t>(h)));
+    for (int i = 0; i < 36; ++i) order[i] = i;
+    for (int i = 35; i > 0; --i)
+      std::swap(order[i], order[shuffle.Next() % static_cast<uint64_t>(i + 1)]);
+  }
   const auto start = std::chrono::steady_clock::now();
   const auto run = [&](int w) {
     Worker& worker = *workers_[static_cast<size_t>(w)];
@@ -161,7 +174,7 @@ RolloutEstimate Roller::Roll(const BoardPosition& position, const RolloutPlan& p
     for (int k = w; k < n; k += threads) {
       int rolls[2][2];
       StratumRoll(k % 36, rolls[0][0], rolls[0][1]);
-      StratumRoll(k / 36 % 36, rolls[1][0], rolls[1][1]);
+      StratumRoll(secondRolls_[k % 36][k / 36 % 36], rolls[1][0], rolls[1][1]);
       DiceStream dice(StreamSeed(plan.seed, static_cast<uint64_t>(k)));
       SideBoard boards[2] = {position.opponent, position.own};
       const double means[2] = {firstMean_, secondMeans_[k % 36]};

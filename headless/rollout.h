@@ -74,8 +74,10 @@ TrialResult PlayTrial(const PackedNet& net, SideBoard boards[2], const int (*rol
 struct RolloutPlan {
   int trials = 1296;  // a multiple of 36
   int plies = 0;      // 0: every game to its end
-  // Rolls thrown alike: trial k opens with roll k mod 36, and with 2 its
-  // second roll is (k div 36) mod 36, so 1,296 trials throw every pair once.
+  // Rolls thrown alike: trial k opens with roll k mod 36; with 2, the
+  // trials of one first roll throw the 36 second rolls in an order drawn
+  // from the seed, so 1,296 trials throw every pair once, and fewer a fair
+  // sample of them.
   int stratified = 2;
   bool luckAdjusted = true;
   bool lookahead = false;
@@ -122,6 +124,7 @@ class Roller {
   // the second: the same in every trial that throws them.
   double firstMean_ = 0.0;
   double secondMeans_[36] = {};
+  int secondRolls_[36][36] = {};  // by first roll, the order of the second rolls
   std::vector<double> adjusted_;  // the current rollout's results, by trial
   std::vector<int> points_;
 };

@@ -126,6 +126,19 @@ TEST_F(RollerTest, EveryThreadCountGivesTheSameResult) {
   EXPECT_EQ(Roll(StartingPosition(), ahead, 1).value, Roll(StartingPosition(), ahead, 2).value);
 }
 
+// Games cut after two moves throw only the stratified rolls: 1,296 trials
+// throw every pair once whatever the seed, and 72 a sample drawn from it.
+TEST_F(RollerTest, TheFirstTwoRollsAreAStratifiedSample) {
+  const RolloutPlan every{1296, 2, 2, false, false, 1};
+  RolloutPlan other = every;
+  other.seed = 2;
+  EXPECT_EQ(Roll(StartingPosition(), every).value, Roll(StartingPosition(), other).value);
+  other.trials = 72;
+  RolloutPlan some = other;
+  some.seed = 3;
+  EXPECT_NE(Roll(StartingPosition(), other).value, Roll(StartingPosition(), some).value);
+}
+
 // Strata that differ only from each other add nothing to the error.
 TEST(StratifiedError, CountsOnlyTheSpreadWithinStrata) {
   std::vector<double> results(72);
