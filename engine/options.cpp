@@ -106,6 +106,40 @@ void Duel(CLI::App& app, EngineOptions& o) {
   AddFlag(app, "--quiet", o.quiet, "no progress line");
 }
 
+void Rollout(CLI::App& app, EngineOptions& o) {
+  CLI::App* position =
+      app.add_option_group("position", "the position, in one of two forms (or --positions)");
+  CLI::Option* board = AddValue(
+      *position, "--board", o.board,
+      "the position: v0,...,v25, the human's checkers positive, the computer's negative", "B");
+  CLI::Option* id = AddValue(*position, "--position-id", o.positionId,
+                             "the position as a 14-character position ID", "ID");
+  board->excludes(id);
+  AddValue(app, "--dice", o.dice, "the two dice, 1..6: roll out every move of that roll", "D1 D2",
+           Integer(1, 6, "die"));
+  AddValue(app, "--moves", o.moves,
+           "with --dice: roll out only the K best moves by the network's value", "K",
+           Integer(1, 100000, "--moves"));
+  AddValue(app, "--trials", o.trials, "games played on from each position, a multiple of 36 (1296)",
+           "N", Integer(36, 100000000, "--trials"));
+  AddValue(app, "--truncate", o.truncate,
+           "stop each game after P moves at the network's value (games run to the end)", "P",
+           Integer(1, 10000, "--truncate"));
+  AddValue(app, "--threads", o.threads,
+           "threads playing the games; the result is the same for any number (1)", "T",
+           Integer(1, 256, "--threads"));
+  AddValue(app, "--seed", o.seed, "seed of the dice (1)", "S", Integer(0, INT_MAX, "--seed"));
+  Lookahead(app, o);
+  AddFlag(app, "--plain", o.plain,
+          "no variance reduction beyond the first roll: games as the trainer plays them");
+  AddValue(app, "--positions", o.positions,
+           "positions file to label (as morvik-train --collect writes them)", "FILE");
+  AddValue(app, "--output", o.output, "where the labelled positions go; an interrupted run resumes",
+           "FILE");
+  AddFlag(app, "--quiet", o.quiet, "no progress line");
+  Weights(app, o);
+}
+
 void Ubgi(CLI::App& app, EngineOptions& o) {
   Weights(app, o);
   Lookahead(app, o);
@@ -131,6 +165,11 @@ const Command kCommands[] = {
      "duel [--first P] [--second P] [--games N] [--seed S] [--weights F | --zero-weights] "
      "[--pubeval DIR]\n"
      "      (players: net, lookahead, baseline)"},
+    {"rollout", Rollout,
+     "rollout (--board B | --position-id ID) [--dice D1 D2 [--moves K]] [--trials N] "
+     "[--truncate P]\n"
+     "      [--threads T] [--seed S] [--lookahead] [--plain] [--weights F | --zero-weights]\n"
+     "  morvik-engine rollout --positions FILE --output FILE [the same options]"},
     {"ubgi", Ubgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
 };
 
@@ -168,6 +207,10 @@ EngineOptions ReadEngineOptions(int argc, char** argv) {
   o.hasPositionId = given("--position-id");
   o.hasWeights = given("--weights");
   o.hasPath = given("--path");
+  o.hasDice = given("--dice");
+  o.hasMoves = given("--moves");
+  o.hasPositions = given("--positions");
+  o.hasOutput = given("--output");
   return o;
 }
 

@@ -28,6 +28,18 @@ struct EngineOptions {
   int seed = 1;
   std::string pubeval;  // the baseline's folder
   bool quiet = false;
+  // rollout
+  int trials = 1296;
+  int truncate = 0;  // 0: games run to the end
+  int threads = 1;
+  int moves = 0;  // with --dice: the best this many by static value; 0: all
+  bool plain = false;
+  std::string positions;  // --positions FILE --output FILE
+  std::string output;
+  bool hasDice = false;
+  bool hasMoves = false;
+  bool hasPositions = false;
+  bool hasOutput = false;
 
   bool HumanMoves() const { return side == "human"; }
 };

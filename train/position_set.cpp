@@ -11,6 +11,7 @@ namespace morvik {
 
 namespace {
 constexpr char kMagic[8] = {'M', 'V', 'K', 'P', 'O', 'S', '1', '\n'};
+constexpr char kLabelledMagic[8] = {'M', 'V', 'K', 'L', 'B', 'L', '1', '\n'};
 
 bool Possible(const TrainingPosition& p) {
   if (!std::isfinite(p.target) || p.target < 0.0f || p.target > 1.0f) return false;
@@ -33,24 +34,43 @@ struct FileCloser {
 };
 }  // namespace
 
-bool SavePositions(const std::string& path, const std::vector<TrainingPosition>& positions) {
+namespace {
+// The records of a labelled file: a position, then its target's standard error.
+constexpr size_t kLabelledRecord = sizeof(TrainingPosition) + sizeof(float);
+
+bool Save(const std::string& path, const std::vector<TrainingPosition>& positions,
+          const std::vector<float>* errors) {
   const std::string temporary = path + ".part";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) return false;
   const uint64_t count = positions.size();
-  bool written = std::fwrite(kMagic, sizeof kMagic, 1, file) == 1 &&
+  bool written = std::fwrite(errors ? kLabelledMagic : kMagic, sizeof kMagic, 1, file) == 1 &&
                  std::fwrite(&count, sizeof count, 1, file) == 1;
-  if (written && count > 0) {
+  if (written && count > 0 && errors == nullptr) {
     written = std::fwrite(positions.data(), sizeof(TrainingPosition), count, file) == count;
+  }
+  for (size_t i = 0; written && errors != nullptr && i < count; ++i) {
+    written = std::fwrite(&positions[i], sizeof(TrainingPosition), 1, file) == 1 &&
+              std::fwrite(&(*errors)[i], sizeof(float), 1, file) == 1;
   }
   const bool closed = std::fclose(file) == 0;
   if (written && closed && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
   std::remove(temporary.c_str());
   return false;
 }
+}  // namespace
+
+bool SavePositions(const std::string& path, const std::vector<TrainingPosition>& positions) {
+  return Save(path, positions, nullptr);
+}
+
+bool SaveLabelledPositions(const std::string& path, const std::vector<TrainingPosition>& positions,
+                           const std::vector<float>& errors) {
+  return errors.size() == positions.size() && Save(path, positions, &errors);
+}
 
 bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
-                   std::string& error) {
+                   std::string& error, std::vector<float>* errors) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) {
     error = "cannot open " + path;
@@ -58,31 +78,44 @@ bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& posit
   }
   char magic[sizeof kMagic];
   uint64_t count = 0;
-  if (std::fread(magic, sizeof magic, 1, file.get()) != 1 ||
-      std::memcmp(magic, kMagic, sizeof kMagic) != 0 ||
+  const bool read = std::fread(magic, sizeof magic, 1, file.get()) == 1;
+  const bool labelled = read && std::memcmp(magic, kLabelledMagic, sizeof kMagic) == 0;
+  if (!read || (!labelled && std::memcmp(magic, kMagic, sizeof kMagic) != 0) ||
       std::fread(&count, sizeof count, 1, file.get()) != 1) {
     error = path + " is not a positions file";
     return false;
   }
+  const size_t record = labelled ? kLabelledRecord : sizeof(TrainingPosition);
   if (std::fseek(file.get(), 0, SEEK_END) != 0 ||
       static_cast<uint64_t>(std::ftell(file.get())) !=
-          sizeof kMagic + sizeof count + count * sizeof(TrainingPosition) ||
+          sizeof kMagic + sizeof count + count * record ||
       std::fseek(file.get(), sizeof kMagic + sizeof count, SEEK_SET) != 0) {
     error = path + " does not hold the " + std::to_string(count) + " positions it announces";
     return false;
   }
   const size_t first = positions.size();
-  positions.resize(first + count);
-  if (std::fread(positions.data() + first, sizeof(TrainingPosition), count, file.get()) != count) {
+  const size_t firstError = errors ? errors->size() : 0;
+  const auto fail = [&](const std::string& why) {
     positions.resize(first);
-    error = "cannot read " + path;
+    if (errors) errors->resize(firstError);
+    error = why;
     return false;
+  };
+  positions.resize(first + count);
+  if (!labelled &&
+      std::fread(positions.data() + first, sizeof(TrainingPosition), count, file.get()) != count) {
+    return fail("cannot read " + path);
   }
   for (size_t i = first; i < positions.size(); ++i) {
-    if (Possible(positions[i])) continue;
-    positions.resize(first);
-    error = path + ": position " + std::to_string(i - first) + " is impossible";
-    return false;
+    float e = 0.0f;
+    if (labelled && (std::fread(&positions[i], sizeof(TrainingPosition), 1, file.get()) != 1 ||
+                     std::fread(&e, sizeof e, 1, file.get()) != 1)) {
+      return fail("cannot read " + path);
+    }
+    if (!Possible(positions[i]) || !(e >= 0.0f) || !std::isfinite(e)) {
+      return fail(path + ": position " + std::to_string(i - first) + " is impossible");
+    }
+    if (errors) errors->push_back(e);
   }
   return true;
 }

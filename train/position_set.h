@@ -24,11 +24,18 @@ static_assert(sizeof(TrainingPosition) == 56, "the file stores the records as th
 // Writes the positions via a temporary and a rename; false on failure.
 bool SavePositions(const std::string& path, const std::vector<TrainingPosition>& positions);
 
-// Reads a file SavePositions wrote. False, with the reason in `error`, when it
-// is missing, of another kind, cut short, or holds an impossible position or
-// a target outside 0..1.
+// Positions labelled by rollouts: each target with its standard error, in a
+// second kind of file. Written as SavePositions writes.
+bool SaveLabelledPositions(const std::string& path, const std::vector<TrainingPosition>& positions,
+                           const std::vector<float>& errors);
+
+// Reads a file SavePositions or SaveLabelledPositions wrote, appending to
+// `positions` and, when given, to `errors` (0 for a file without them).
+// False, with the reason in `error`, when it is missing, of another kind, cut
+// short, or holds an impossible position, a target outside 0..1 or a negative
+// error.
 bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& positions,
-                   std::string& error);
+                   std::string& error, std::vector<float>* errors = nullptr);
 
 // How collected positions are scored: by their one-ply value when
 // `rollout.trials` is 0, else by a rollout whose dice come from a stream

@@ -262,6 +262,24 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"ubgi --zero-weights " + kBoard, "option --board does not apply to ubgi"},
         BadInput{"teleport", "unknown command 'teleport'"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    Rollout, EngineBadInput,
+    ::testing::Values(
+        BadInput{"rollout --zero-weights " + kBoard + " --trials 100", "a multiple of 36"},
+        BadInput{"rollout --zero-weights " + kBoard + " --trials 0", "--trials must lie in"},
+        BadInput{"rollout --zero-weights " + kBoard + " --truncate 0", "--truncate must lie in"},
+        BadInput{"rollout --zero-weights " + kBoard + " --threads 0", "--threads must lie in"},
+        BadInput{"rollout --zero-weights " + kBoard + " --moves 3", "--moves goes with --dice"},
+        BadInput{"rollout --zero-weights " + kBoard + " --dice 7 1", "die must lie in 1..6"},
+        BadInput{"rollout --zero-weights", "give --board B or --position-id ID"},
+        BadInput{"rollout --zero-weights --board " + kHumanDone, "the game is over"},
+        BadInput{"rollout --zero-weights --positions {empty}", "go together"},
+        BadInput{"rollout --zero-weights --positions {empty} --output {empty}.out " + kBoard,
+                 "--positions labels a file"},
+        BadInput{"rollout --zero-weights --positions {empty} --output {empty}.out",
+                 "not a positions file"},
+        BadInput{"rollout " + kBoard, "no weight file gammon.pc", true}));
+
 }  // namespace
 
 }  // namespace morvik

@@ -99,6 +99,27 @@ TEST_F(PositionFile, RoundTripAppendsToWhatWasRead) {
   EXPECT_EQ(0, std::memcmp(read.data() + 2, positions.data(), positions.size() * sizeof read[0]));
 }
 
+// Rollout labels keep each target's standard error; the fit reads such a
+// file as any other, and an older file gives errors of 0.
+TEST_F(PositionFile, LabelledFilesKeepTheErrors) {
+  std::vector<float> errors(positions.size());
+  for (size_t i = 0; i < errors.size(); ++i) errors[i] = 0.001f * static_cast<float>(i);
+  ASSERT_TRUE(SaveLabelledPositions(path, positions, errors));
+  std::vector<TrainingPosition> read;
+  std::vector<float> readErrors;
+  std::string error;
+  ASSERT_TRUE(LoadPositions(path, read, error, &readErrors)) << error;
+  EXPECT_EQ(readErrors, errors);
+  ASSERT_EQ(read.size(), positions.size());
+  EXPECT_EQ(0, std::memcmp(read.data(), positions.data(), positions.size() * sizeof read[0]));
+  errors[1] = -1.0f;
+  ASSERT_TRUE(SaveLabelledPositions(path, positions, errors));
+  EXPECT_FALSE(LoadPositions(path, read, error));
+  ASSERT_TRUE(SavePositions(path, positions));
+  ASSERT_TRUE(LoadPositions(path, read, error, &readErrors)) << error;
+  EXPECT_EQ(readErrors.back(), 0.0f);
+}
+
 TEST_F(PositionFile, EmptySetRoundTrips) {
   ASSERT_TRUE(SavePositions(path, {}));
   std::vector<TrainingPosition> read;

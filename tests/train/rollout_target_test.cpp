@@ -63,3 +63,92 @@ TEST_F(RolloutTest, WholeGamesAreReproducibleMeansOfResults) {
 }  // namespace
 
 }  // namespace morvik
+
+namespace morvik {
+
+namespace {
+
+// The analysis rollouts: variance reduced, the same on any thread count.
+struct RollerTest : RolloutTest {
+  RolloutEstimate Roll(const SignedBoard& board, RolloutPlan plan, int threads = 1) {
+    BoardPosition p;  // own: the computer, which has just moved; the human rolls
+    BuildBoardPosition(board, p);
+    Roller roller(*net, threads, plan.lookahead);
+    return roller.Roll(p, plan);
+  }
+};
+
+// Exact answers come out exactly, with and without the luck taken off: the
+// last checker comes off with any roll (a gammon, the other side has none
+// off), and a checker on the six point comes off with 27 of the 36 rolls
+// against a checker on the other side's ace point.
+TEST_F(RollerTest, KnownValuesComeOutExactly) {
+  const SignedBoard gammon = Board({{1, 1}, {19, -15}});
+  const SignedBoard race = Board({{6, 1}, {24, -1}});
+  for (const bool luck : {false, true}) {
+    const RolloutPlan plan{72, 0, luck ? 2 : 1, luck, false, 9};
+    const RolloutEstimate g = Roll(gammon, plan);
+    EXPECT_NEAR(-PointsOf(g.value), 2.0, 1e-6);
+    EXPECT_EQ(g.standardError, 0.0);
+    EXPECT_EQ(g.lost[1], 1.0);
+    const RolloutEstimate r = Roll(race, plan);
+    EXPECT_NEAR(-PointsOf(r.value), 0.5, 1e-6);
+    EXPECT_NEAR(r.standardError, 0.0, 1e-7);  // nothing varies within a first roll's trials
+    EXPECT_EQ(r.lost[0], 0.75);
+    EXPECT_EQ(r.won[0], 0.25);
+  }
+}
+
+// Cut after one move, a luck-adjusted trial scores the mean over the 21
+// rolls whatever it throws: every trial gives the one-ply value.
+TEST_F(RollerTest, LuckTakenOffOneMoveLeavesTheOnePlyValue) {
+  std::mt19937 rng(5);
+  for (const SignedBoard& board : RandomPlayPositions(rng, 4)) {
+    BoardPosition p;
+    BuildBoardPosition(board, p);
+    if (AllBorneOff(p.own) || AllBorneOff(p.opponent)) continue;
+    const RolloutEstimate e = Roll(board, {36, 1, 1, true, false, 3});
+    EXPECT_NEAR(e.value, OnePlyValue(*net, p.own, p.opponent, *ws, TrainTarget::kPoints), 1e-6);
+    EXPECT_NEAR(e.standardError, 0.0, 1e-6);
+  }
+}
+
+// Trial k's dice are its own: one thread or three give the same figures, and
+// the look-ahead player plays other games from the same dice.
+TEST_F(RollerTest, EveryThreadCountGivesTheSameResult) {
+  const RolloutPlan plan{108, 6, 2, true, false, 4};
+  const RolloutEstimate one = Roll(StartingPosition(), plan, 1);
+  const RolloutEstimate three = Roll(StartingPosition(), plan, 3);
+  EXPECT_EQ(one.value, three.value);
+  EXPECT_EQ(one.standardError, three.standardError);
+  EXPECT_GT(one.standardError, 0.0);
+  RolloutPlan ahead{36, 2, 2, true, true, 4};
+  EXPECT_EQ(Roll(StartingPosition(), ahead, 1).value, Roll(StartingPosition(), ahead, 2).value);
+}
+
+// Games cut after two moves throw only the stratified rolls: 1,296 trials
+// throw every pair once whatever the seed, and 72 a sample drawn from it.
+TEST_F(RollerTest, TheFirstTwoRollsAreAStratifiedSample) {
+  const RolloutPlan every{1296, 2, 2, false, false, 1};
+  RolloutPlan other = every;
+  other.seed = 2;
+  EXPECT_EQ(Roll(StartingPosition(), every).value, Roll(StartingPosition(), other).value);
+  other.trials = 72;
+  RolloutPlan some = other;
+  some.seed = 3;
+  EXPECT_NE(Roll(StartingPosition(), other).value, Roll(StartingPosition(), some).value);
+}
+
+// Strata that differ only from each other add nothing to the error.
+TEST(StratifiedError, CountsOnlyTheSpreadWithinStrata) {
+  std::vector<double> results(72);
+  for (size_t k = 0; k < results.size(); ++k) results[k] = static_cast<double>(k % 36);
+  EXPECT_EQ(StratifiedStandardError(results), 0.0);
+  results[0] += 1.0;  // one stratum of two results 0 and 1: variance 0.5
+  EXPECT_NEAR(StratifiedStandardError(results), std::sqrt(0.5 / 2.0) / 36.0, 1e-12);
+  EXPECT_NEAR(StratifiedStandardError({0.0, 2.0}), 1.0, 1e-12);  // too few: the plain spread
+}
+
+}  // namespace
+
+}  // namespace morvik
