@@ -150,6 +150,15 @@ void Declare(CLI::App& app, TrainCommand& c) {
            "end (0)",
            "P", Count("--rollout-plies", 0, 10000, rolloutRange))
       ->needs(collect);
+  AddValue(app, "--candidates", o.candidates,
+           "with --collect: for a share of the positions, also the positions after the K best "
+           "moves of a roll drawn for the side to move, 0..8 (0)",
+           "K", Count("--candidates", 0, 8, "--candidates must lie in 0..8"))
+      ->needs(collect);
+  AddValue(app, "--candidate-share", o.candidateShare,
+           "with --candidates: the share of positions that get them, 0..1 (0.5)", "F",
+           Real(0.0, 1.0, "--candidate-share"))
+      ->needs(collect);
 }
 
 TrainOptions ReadTrainOptions(int argc, char** argv) {

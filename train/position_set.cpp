@@ -5,7 +5,11 @@
 #include <cstring>
 #include <memory>
 
+#include "player/position_key.h"
+#include "player/scoring.h"
+#include "player/search.h"
 #include "rules/board.h"
+#include "rules/enumerate.h"
 
 namespace morvik {
 
@@ -120,17 +124,64 @@ bool LoadPositions(const std::string& path, std::vector<TrainingPosition>& posit
   return true;
 }
 
+namespace {
+// Keeps the candidates' rolls apart from the games' and the rollouts' dice.
+constexpr uint64_t kCandidateSeedMix = 0xC0FFEE5EED5ull;
+}  // namespace
+
+// The mover's `count` best moves for the roll by the network's value, each
+// reaching a position of its own, best first; fewer when the roll has fewer.
+int BestCandidates(const PackedNet& net, const SideBoard& mover, const SideBoard& other, int d1,
+                   int d2, int count, SearchScratch& s, MoveEntry* best) {
+  SideBoard m = mover, o = other;
+  EnumerateMoves(m, o, d1, d2, s.list);
+  s.known.Reset(s.list.count);
+  ScoreEntries(net, m, o, s.list, s.scores, s.known, s.batch);
+  const PositionKey start = KeyOf(m);
+  PositionKey kept[kMaxCandidates];
+  int n = 0;
+  for (; n < count && n < kMaxCandidates; ++n) {
+    int pick = -1;
+    for (int i = 0; i < s.list.count; ++i) {
+      if (pick >= 0 && !(s.scores[i] > s.scores[pick])) continue;
+      const PositionKey key = KeyAfter(start, s.list[i]);
+      bool seen = false;
+      for (int k = 0; k < n && !seen; ++k) seen = kept[k] == key;
+      if (!seen) pick = i;
+    }
+    if (pick < 0) break;
+    kept[n] = KeyAfter(start, s.list[pick]);
+    best[n] = s.list[pick];
+  }
+  return n;
+}
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
                           const PositionScoring& scoring, int randomPlies, uint64_t choiceSeed,
                           std::vector<TrainingPosition>& out, const BoardPosition* from) {
   DiceStream rolloutDice(scoring.seed);
-  const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {
+  DiceStream candidateDice(scoring.seed ^ kCandidateSeedMix);
+  const auto add = [&](const SideBoard& own, const SideBoard& opponent) {
     TrainingPosition p;
     CountRows(own, opponent, p.counts);
     p.target = scoring.rollout.trials > 0 ? RolloutValue(net, own, opponent, ws, scoring.target,
                                                          scoring.rollout, rolloutDice)
                                           : OnePlyValue(net, own, opponent, ws, scoring.target);
     out.push_back(p);
+  };
+  const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {
+    add(own, opponent);
+    if (scoring.candidates <= 0) return;
+    const double draw = static_cast<double>(candidateDice.Next() >> 11) * 0x1.0p-53;
+    if (draw >= scoring.candidateShare) return;
+    int d1 = 0, d2 = 0;
+    candidateDice.Roll(d1, d2);
+    MoveEntry best[kMaxCandidates];
+    const int n = BestCandidates(net, opponent, own, d1, d2, scoring.candidates, ws.search, best);
+    for (int k = 0; k < n; ++k) {
+      SideBoard mover = opponent, other = own;
+      ApplyEntry(mover, other, best[k]);
+      add(mover, other);
+    }
   };
   ObserveGame(net, dice, ws, randomPlies, choiceSeed, keep, from);
 }

@@ -44,10 +44,23 @@ struct PositionScoring {
   TrainTarget target = TrainTarget::kPoints;
   RolloutSettings rollout{0, 0};
   uint64_t seed = 0;
+  // For a `candidateShare` of the positions reached, a roll of the side to
+  // move is drawn and the positions after its `candidates` best moves by the
+  // network's value are kept too: the choices the network must rank.
+  int candidates = 0;
+  double candidateShare = 0.5;
 };
 
+// The mover's `count` (at most kMaxCandidates) best moves for the dice by the
+// network's value, each reaching a position of its own, best first, into
+// `best`; returns how many (fewer when the roll has fewer).
+inline constexpr int kMaxCandidates = 8;
+int BestCandidates(const PackedNet& net, const SideBoard& mover, const SideBoard& other, int d1,
+                   int d2, int count, SearchScratch& s, MoveEntry* best);
+
 // Plays one self-play game (see ObserveGame) and appends every position it
-// reaches before its end, scored as `scoring` says.
+// reaches before its end, and the candidates' positions, scored as `scoring`
+// says.
 void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace& ws,
                           const PositionScoring& scoring, int randomPlies, uint64_t choiceSeed,
                           std::vector<TrainingPosition>& out, const BoardPosition* from = nullptr);

@@ -46,6 +46,8 @@ struct TrainOptions {
   std::string collectTo;
   int rolloutTrials = 0;
   int rolloutPlies = 0;  // 0: every rollout game to its end
+  int candidates = 0;    // with collectTo: the best moves of a drawn roll kept too
+  double candidateShare = 0.5;
   // ... or fit the weights to the positions in these files.
   std::vector<std::string> fitFrom;
   // Positions some games start from: a share of the games begins from one of

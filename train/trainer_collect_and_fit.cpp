@@ -27,6 +27,8 @@ bool Trainer::Collect() {
     PositionScoring scoring;
     scoring.target = options_.target;
     scoring.rollout = {options_.rolloutTrials, options_.rolloutPlies};
+    scoring.candidates = options_.candidates;
+    scoring.candidateShare = options_.candidateShare;
     for (int64_t g = t; g < games && !late; g += options_.threads) {
       DiceStream dice(StreamSeed(options_.seed, static_cast<uint64_t>(g)));
       const GameStart begin = StartOf(options_, g, starts_.size());

@@ -15,7 +15,10 @@
 #include <vector>
 
 #include "headless/dice_stream.h"
+#include "player/search.h"
+#include "rules/enumerate.h"
 #include "tests/support/temp_path.h"
+#include "train/position_kinds.h"
 #include "train/trainer.h"
 
 namespace morvik {
@@ -63,6 +66,59 @@ TEST(CollectGamePositions, EveryMoveButTheLastWithItsOnePlyValue) {
   const auto again = OneGame(*net, 21);
   ASSERT_EQ(again.size(), positions.size());
   EXPECT_EQ(0, std::memcmp(again.data(), positions.data(), positions.size() * sizeof positions[0]));
+}
+
+// The candidates of a roll are its best moves, each reaching a position of
+// its own, best first; collecting them leaves the game's own positions, in
+// order, among the others.
+TEST(CollectGamePositions, CandidatesAreTheBestDistinctMovesAndLeaveTheGameAlone) {
+  const auto net = SomeNet(5);
+  auto ws = std::make_unique<PlayWorkspace>();
+  const BoardPosition start = PositionOf(OneGame(*net, 21)[10].counts);
+  MoveEntry best[kMaxCandidates];
+  const int n = BestCandidates(*net, start.opponent, start.own, 6, 4, 5, ws->search, best);
+  ASSERT_EQ(n, 5);
+  float last = 2.0f;
+  std::vector<RowCounts> seen;
+  for (int k = 0; k < n; ++k) {
+    BoardPosition after = start;
+    ApplyEntry(after.opponent, after.own, best[k]);
+    ActiveInputs active;
+    CollectActive(after.opponent, after.own, active);
+    NetTrace trace;
+    const float value = Forward(*net, active, trace);
+    EXPECT_LE(value, last) << "candidate " << k;
+    last = value;
+    RowCounts counts;
+    CountRows(after.opponent, after.own, counts);
+    for (const RowCounts& c : seen) EXPECT_NE(c, counts) << "candidate " << k;
+    seen.push_back(counts);
+  }
+  SideBoard mover = start.opponent, other = start.own;
+  const float greedy =
+      PlayBestMove(*net, ToolSearch(TrainTarget::kPoints), mover, other, 6, 4, ws->search);
+  ActiveInputs active;
+  CollectActive(mover, other, active);
+  NetTrace trace;
+  EXPECT_EQ(greedy, Forward(*net, active, trace));
+  BoardPosition first = start;
+  ApplyEntry(first.opponent, first.own, best[0]);
+  EXPECT_EQ(first.opponent, mover);
+
+  const auto plain = OneGame(*net, 21);
+  std::vector<TrainingPosition> out;
+  DiceStream dice(StreamSeed(21, 0));
+  PositionScoring scoring;
+  scoring.candidates = 3;
+  scoring.candidateShare = 1.0;
+  CollectGamePositions(*net, dice, *ws, scoring, 0, 0, out);
+  EXPECT_GT(out.size(), 2 * plain.size());
+  EXPECT_LE(out.size(), 4 * plain.size());
+  size_t next = 0;
+  for (const TrainingPosition& p : out) {
+    if (next < plain.size() && p.counts == plain[next].counts) ++next;
+  }
+  EXPECT_EQ(next, plain.size());
 }
 
 class PositionFile : public testing::Test {
