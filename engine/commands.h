@@ -11,5 +11,6 @@ int RunPlay(int argc, char** argv);
 int RunReply(int argc, char** argv);
 int RunDuel(int argc, char** argv);
 int RunUbgi(int argc, char** argv);
+int RunYardstick(int argc, char** argv);
 
 }  // namespace morvik

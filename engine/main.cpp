@@ -16,9 +16,9 @@ struct Command {
   int (*run)(int, char**);
 };
 
-const Command kCommands[] = {{"moves", RunMoves}, {"eval", RunEval},   {"play", RunPlay},
-                             {"reply", RunReply}, {"bench", RunBench}, {"duel", RunDuel},
-                             {"ubgi", RunUbgi}};
+const Command kCommands[] = {{"moves", RunMoves}, {"eval", RunEval},          {"play", RunPlay},
+                             {"reply", RunReply}, {"bench", RunBench},        {"duel", RunDuel},
+                             {"ubgi", RunUbgi},   {"yardstick", RunYardstick}};
 }  // namespace
 
 }  // namespace morvik
