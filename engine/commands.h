@@ -12,5 +12,6 @@ int RunReply(int argc, char** argv);
 int RunDuel(int argc, char** argv);
 int RunUbgi(int argc, char** argv);
 int RunRollout(int argc, char** argv);
+int RunYardstick(int argc, char** argv);
 
 }  // namespace morvik

@@ -16,9 +16,10 @@ struct Command {
   int (*run)(int, char**);
 };
 
-const Command kCommands[] = {{"moves", RunMoves},     {"eval", RunEval},   {"play", RunPlay},
-                             {"reply", RunReply},     {"bench", RunBench}, {"duel", RunDuel},
-                             {"rollout", RunRollout}, {"ubgi", RunUbgi}};
+const Command kCommands[] = {
+    {"moves", RunMoves},     {"eval", RunEval},   {"play", RunPlay},
+    {"reply", RunReply},     {"bench", RunBench}, {"duel", RunDuel},
+    {"rollout", RunRollout}, {"ubgi", RunUbgi},   {"yardstick", RunYardstick}};
 }  // namespace
 
 }  // namespace morvik

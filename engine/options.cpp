@@ -145,6 +145,15 @@ void Ubgi(CLI::App& app, EngineOptions& o) {
   Lookahead(app, o);
 }
 
+void Yardstick(CLI::App& app, EngineOptions& o) {
+  Weights(app, o);
+  Lookahead(app, o);
+  AddValue(app, "--set", o.set, "the yardstick set (data/yardstick.txt.gz of the source tree)",
+           "FILE");
+  AddValue(app, "--against", o.against, "also score these weights, and the paired difference",
+           "F2");
+}
+
 // Each command with its synopsis, beside what declares its options.
 struct Command {
   const char* name;
@@ -171,6 +180,8 @@ const Command kCommands[] = {
      "      [--threads T] [--seed S] [--lookahead] [--plain] [--weights F | --zero-weights]\n"
      "  morvik-engine rollout --positions FILE --output FILE [the same options]"},
     {"ubgi", Ubgi, "ubgi [--weights F | --zero-weights] [--lookahead]"},
+    {"yardstick", Yardstick,
+     "yardstick [--weights F | --zero-weights] [--lookahead] [--set FILE] [--against F2]"},
 };
 
 // Every option of every command.
@@ -185,6 +196,10 @@ std::vector<std::string> AllOptions() {
   return names;
 }
 }  // namespace
+
+std::string MorvikYardstickSet() {
+  return MORVIK_TREE_DATA_DIR "/yardstick.txt.gz";
+}
 
 void PrintEngineUsage(std::FILE* out) {
   std::fprintf(out, "usage: morvik-engine <command> [options]\n");

@@ -8,6 +8,9 @@
 
 namespace morvik {
 
+// The yardstick set of this source tree (data/yardstick.txt.gz).
+std::string MorvikYardstickSet();
+
 struct EngineOptions {
   std::string board;  // --board B
   bool hasBoard = false;
@@ -40,6 +43,8 @@ struct EngineOptions {
   bool hasMoves = false;
   bool hasPositions = false;
   bool hasOutput = false;
+  std::string set = MorvikYardstickSet();  // yardstick --set FILE
+  std::string against;                     // yardstick --against F2
 
   bool HumanMoves() const { return side == "human"; }
 };

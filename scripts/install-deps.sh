@@ -10,7 +10,7 @@ if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
   sed -n '2,/^[^#]/{/^#/s/^# \{0,1\}//p}' "$0"
   exit 0
 fi
-packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev zlib1g-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev python3 python3-distributed
           dpkg-dev file desktop-file-utils appstream lintian man-db xvfb xdotool x11-utils)
 missing=()

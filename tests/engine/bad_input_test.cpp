@@ -58,6 +58,7 @@ class Places {
     for (int i = 0; i < 50000; ++i) bytes += static_cast<char>((i * 37 + 11) % 256);
     WriteFile(paths_["{binary}"], bytes);
     WriteFile(paths_["{words}"], Repeat("weight\r\n", 32840));
+    WriteFile(paths_["{set}"], "4HPwATDgc/ABMA 27 contact 4HPwATDgc+RBIA=0.1 4HPwATDgc/ARIA=0\n");
     ::mkdir(paths_["{nowhere}"].c_str(), 0700);  // holds no gammon.pc
   }
   ~Places() {
@@ -66,11 +67,10 @@ class Places {
   const std::map<std::string, std::string>& Paths() const { return paths_; }
 
  private:
-  std::map<std::string, std::string> paths_{{"{empty}", UniqueTempPath("empty.pc")},
-                                            {"{short}", UniqueTempPath("short.pc")},
-                                            {"{binary}", UniqueTempPath("binary.pc")},
-                                            {"{words}", UniqueTempPath("words.pc")},
-                                            {"{nowhere}", UniqueTempPath("no-weights-here")}};
+  std::map<std::string, std::string> paths_{
+      {"{empty}", UniqueTempPath("empty.pc")},   {"{short}", UniqueTempPath("short.pc")},
+      {"{binary}", UniqueTempPath("binary.pc")}, {"{words}", UniqueTempPath("words.pc")},
+      {"{set}", UniqueTempPath("set.txt")},      {"{nowhere}", UniqueTempPath("no-weights-here")}};
 };
 
 const std::map<std::string, std::string>& PlacePaths() {
@@ -260,6 +260,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"ubgi", "no weight file gammon.pc", true},
         BadInput{"ubgi --zero-weights --lookahead --lookahead", "option --lookahead given twice"},
         BadInput{"ubgi --zero-weights " + kBoard, "option --board does not apply to ubgi"},
+        BadInput{"yardstick --zero-weights --set {nowhere}/none.gz",
+                 "cannot read yardstick set '{nowhere}/none.gz'"},
+        BadInput{"yardstick --zero-weights --set {empty}", "set '{empty}' holds no turns"},
+        BadInput{"yardstick --zero-weights --set {words}",
+                 "{words} line 1: a turn needs a position ID, the dice and a kind"},
+        BadInput{"yardstick --zero-weights --set {set}", "'27' is not two dice, the larger first"},
+        BadInput{"yardstick --zero-weights --against {short}", "only 100 of 32,840 weights"},
+        BadInput{"yardstick", "no weight file gammon.pc", true},
         BadInput{"teleport", "unknown command 'teleport'"}));
 
 INSTANTIATE_TEST_SUITE_P(

@@ -135,7 +135,8 @@ TEST(EngineDuel, InstalledEngineFindsTheInstalledBaseline) {
 
 // Every command's --help succeeds and gives each of its options a line of help.
 TEST(EngineHelp, EveryOptionOfEveryCommandIsDescribed) {
-  for (const char* command : {"moves", "eval", "play", "reply", "bench", "duel", "ubgi"}) {
+  for (const char* command :
+       {"moves", "eval", "play", "reply", "bench", "duel", "ubgi", "yardstick"}) {
     SCOPED_TRACE(command);
     const EngineRun run = RunEngine(std::string(command) + " --help");
     ASSERT_EQ(run.status, 0) << run.err;

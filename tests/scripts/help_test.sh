@@ -10,6 +10,7 @@ rows=(
   "install-deps.sh|bash|scripts/install-deps.sh"
   "label_cluster.py|python3|--scheduler"
   "make-about-picture.sh|bash|scripts/make-about-picture.sh [OUT"
+  "make-yardstick.sh|bash|scripts/make-yardstick.sh OUT.gz MATCH.sgf"
   "mutate.sh|bash|scripts/mutate.sh [first [last]]"
   "package.sh|bash|scripts/package.sh BUILD_DIR"
   "rollout_coverage.py|python3|rollout_coverage.py"
@@ -20,6 +21,7 @@ rows=(
   "vs-gnubg.sh|bash|scripts/vs-gnubg.sh GAMES"
   "ubgi-bridge.py|python3|scripts/ubgi-bridge.py [--port 5000]"
   "vs_gnubg.py|python3|Runs inside GNU Backgammon"
+  "yardstick.py|python3|Runs inside GNU Backgammon"
 )
 # Only what the usage needs is on the PATH: a script that misses its help
 # fails at its first other command instead of building or installing.
