@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Labels positions for the supervised fit in resumable chunks. A chunk is the
 # positions of GAMES self-play games of WEIGHTS, a share of them started from
-# the weak kinds of a pool of positions (crashed, race, left-back, lost), each
+# the weak kinds of a pool of positions (crashed, race, left-back, lost), and
+# for half of them the positions after the CANDIDATES best moves of a roll
+# drawn for the side to move (the choices the network must rank), each
 # valued by `morvik-engine rollout --positions` with TRIALS games played on
 # to the end (or cut at --truncate P moves). Each chunk is written gzipped to
 # OUT/chunk-NNNN.lbl.gz, with its commands in OUT/chunk-NNNN.log; a chunk that
@@ -11,11 +13,12 @@ set -euo pipefail
 
 usage() {
   cat <<'EOF'
-usage: train/label.sh [--chunks N] [--first K] [--games G] [--trials T] [--truncate P]
-                      [--threads N] [--weights F] [--out DIR] [--build DIR]
+usage: train/label.sh [--chunks N] [--first K] [--games G] [--candidates C] [--trials T]
+                      [--truncate P] [--threads N] [--weights F] [--out DIR] [--build DIR]
   --chunks N    chunks to make (10)
   --first K     number of the first chunk; chunk K plays seed 2000+K (0)
   --games G     self-play games a chunk (40)
+  --candidates C  best moves of a drawn roll kept for half the positions (3)
   --trials T    rollout games a position, a multiple of 36 (1152)
   --truncate P  cut each rollout game after P moves (not given: to the end)
   --threads N   rollout threads (2)
@@ -27,7 +30,7 @@ The pool of starting positions (train/labels/pool.pos.gz) is made once, from
 EOF
 }
 
-chunks=10 first=0 games=40 trials=1152 truncate=() threads=2
+chunks=10 first=0 games=40 candidates=3 trials=1152 truncate=() threads=2
 weights=data/gammon.pc out=train/labels/full build=build/dev
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -35,6 +38,7 @@ while [ $# -gt 0 ]; do
     --chunks) chunks=$2; shift 2 ;;
     --first) first=$2; shift 2 ;;
     --games) games=$2; shift 2 ;;
+    --candidates) candidates=$2; shift 2 ;;
     --trials) trials=$2; shift 2 ;;
     --truncate) truncate=(--truncate "$2"); shift 2 ;;
     --threads) threads=$2; shift 2 ;;
@@ -67,7 +71,8 @@ for ((k = first; k < first + chunks; ++k)); do
   if [ ! -f "$work/$name.pos" ]; then
     collect=("$train" --collect "$work/$name.pos.part" --resume "$weights" --games "$games"
              --seed $((2000 + k)) --start-positions "$work/pool.pos" --start-share 0.6
-             --start-kinds crashed,race,left-back,lost --threads "$threads" --bench-every 0)
+             --start-kinds crashed,race,left-back,lost --candidates "$candidates"
+             --threads "$threads" --bench-every 0)
     echo "${collect[*]}" > "$out/$name.log"
     "${collect[@]}" 2>> "$out/$name.log"
     mv "$work/$name.pos.part" "$work/$name.pos"
