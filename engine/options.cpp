@@ -12,9 +12,13 @@
 namespace morvik {
 
 namespace {
-void Position(CLI::App& app, EngineOptions& o) {
-  CLI::App* position = app.add_option_group("position", "the position, in one of two forms");
-  position->require_option(1);
+// Exactly one of the two forms, or at most one where another option can
+// stand in for both (the rollout's --positions).
+void Position(CLI::App& app, EngineOptions& o, bool required = true) {
+  CLI::App* position = app.add_option_group(
+      "position", required ? "the position, in one of two forms"
+                           : "the position, in one of two forms (or --positions)");
+  if (required) position->require_option(1);
   CLI::Option* board = AddValue(
       *position, "--board", o.board,
       "the position: v0,...,v25, the human's checkers positive, the computer's negative", "B");
@@ -107,14 +111,7 @@ void Duel(CLI::App& app, EngineOptions& o) {
 }
 
 void Rollout(CLI::App& app, EngineOptions& o) {
-  CLI::App* position =
-      app.add_option_group("position", "the position, in one of two forms (or --positions)");
-  CLI::Option* board = AddValue(
-      *position, "--board", o.board,
-      "the position: v0,...,v25, the human's checkers positive, the computer's negative", "B");
-  CLI::Option* id = AddValue(*position, "--position-id", o.positionId,
-                             "the position as a 14-character position ID", "ID");
-  board->excludes(id);
+  Position(app, o, false);
   AddValue(app, "--dice", o.dice, "the two dice, 1..6: roll out every move of that roll", "D1 D2",
            Integer(1, 6, "die"));
   AddValue(app, "--moves", o.moves,
