@@ -14,6 +14,7 @@
 #include "engine/yardstick_set.h"
 #include "player/computer_player.h"
 #include "rules/primitives.h"
+#include "train/trainer.h"
 
 namespace morvik {
 
@@ -53,9 +54,6 @@ void PrintSplit(const std::vector<YardstickTurn>& turns, const std::vector<doubl
   }
 }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 }  // namespace
 
 int RunYardstick(int argc, char** argv) {
