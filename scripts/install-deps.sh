@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the game, the tests and the
 # Debian package (scripts/package.sh, scripts/check-installed.sh) need
-# (python3-distributed: the cluster labelling and its check), with sudo when
+# (python3-distributed: the cluster labelling and its check; python3-torch:
+# the fit of train/fit.py and its check), with sudo when
 # not run as root:
 #
 #   scripts/install-deps.sh
@@ -11,7 +12,7 @@ if [[ "${1:-}" == -h || "${1:-}" == --help ]]; then
   exit 0
 fi
 packages=(cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev zlib1g-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev python3 python3-distributed
+          qt6-base-dev qt6-base-dev-tools libgl-dev python3 python3-distributed python3-torch
           dpkg-dev file desktop-file-utils appstream lintian man-db xvfb xdotool x11-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,8 @@ ctest --preset dev -j "$jobs"
 # Rollout labelling on a local Dask cluster, one worker killed mid-run, must
 # match the single-machine run byte for byte.
 scripts/test-label-cluster.sh build/dev
+# The PyTorch fit's weights must be what the engine reads and values alike.
+scripts/test-fit.sh build/dev
 # Two games against GNU Backgammon keep the measuring recipe working.
 scripts/vs-gnubg.sh 2 --engine build/dev/engine/morvik-engine
 # The Debian package from the same build: built, checked, installed, tried

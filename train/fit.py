@@ -1,21 +1,42 @@
 #!/usr/bin/env python3
 """Fits the network's weights to labelled positions with PyTorch.
 
-usage: train/fit.py --resume W --output W2 [--epochs N] [--lr LR] [--loss l1|l2]
-                    [--optimizer adam|sgd] [--batch B] [--held-out F] [--seed S] FILE...
+usage: train/fit.py --resume W --output W2 [--epochs N] [--lr LR] [--lr-end LR2]
+                    [--loss l1|l2] [--optimizer adam|sgd] [--batch B] [--anchor A]
+                    [--held-out F] [--validate FILE]... [--checkpoints DIR] [--seed S] FILE...
 
 FILEs are positions files as morvik-train --collect or morvik-engine rollout
 --positions write them (gzipped or not). The network is the game's own:
 780 inputs, two hidden layers of 40 logistic units, one output, no biases,
 gain 0.5. It starts from the weight file W; after every epoch the weights are
-written to W2 in the game's weight file format, and the held-out error is
-printed against the labels' own noise where the files carry it.
+written to W2 in the game's weight file format (and to DIR/epoch-NNN.pc), and
+the held-out error is printed, by kind of position, against the labels' own
+noise where the files carry it.
+
+Positions held out at random share their games (and their rolls' other
+candidates) with positions stepped on, so their error flatters the fit; a
+--validate file from other games measures what the fit has learnt. --anchor A
+adds A times the sum of the squared changes of the weights to the loss, so that
+what a few labels do not show stays as the starting weights knew it. --pairs B
+adds B times the error in the difference between the values of two moves of
+one roll (consecutive positions with the same other side and the same pips
+moved, as --candidates writes them), which is what choosing a move needs; the
+labels of one file share their dice, so such a difference is less noisy than
+either label.
+
+Needs PyTorch (Debian: apt-get install python3-torch, for /usr/bin/python3).
 """
 
 import argparse
 import gzip
+import os
 import struct
 import sys
+
+try:
+    import torch
+except ImportError:  # --help works without it; a fit says what to install
+    torch = None
 
 PLAIN = b"MVKPOS1\n"
 LABELLED = b"MVKLBL1\n"
@@ -76,8 +97,61 @@ def write_weights(path, values):
     with open(part, "w", newline="") as f:
         for v in values:
             f.write(f"{v:.9g}\r\n")
-    import os
     os.replace(part, path)
+
+
+def read_all(paths):
+    counts, targets, errors = bytearray(), [], []
+    for path in paths:
+        c, t, e = read_positions(path)
+        counts += c
+        targets += t
+        errors += e if e is not None else [float("nan")] * len(t)
+    return counts, targets, errors
+
+
+def sibling_pairs(rows, keep):
+    """Index pairs (k x 2) of consecutive positions after moves of one roll, both in keep."""
+    two = rows.view(-1, 2, ROWS)
+    pips = (two[:, 0] * torch.arange(ROWS)).sum(1)
+    same = (two[1:, 1] == two[:-1, 1]).all(1) & (pips[1:] == pips[:-1])
+    first = same.nonzero().view(-1)
+    inside = torch.zeros(rows.shape[0], dtype=torch.bool)
+    inside[keep] = True
+    first = first[inside[first] & inside[first + 1]]
+    return torch.stack([first, first + 1], 1)
+
+
+def inputs(rows):
+    """The network's 780 inputs (n x 780) from the row counts (n x 52)."""
+    n = rows.shape[0]
+    return (torch.arange(SLOTS).view(1, 1, SLOTS) < rows.view(n, 2 * ROWS, 1)).float().view(n, INPUTS)
+
+
+def layers(values):
+    """The three weight matrices of a file's 32,840 numbers, as trainable tensors."""
+    w = torch.tensor(values, dtype=torch.float32)
+    cut = HIDDEN * INPUTS, HIDDEN * INPUTS + HIDDEN * HIDDEN
+    return [torch.nn.Parameter(part.clone()) for part in
+            (w[:cut[0]].view(HIDDEN, INPUTS), w[cut[0]:cut[1]].view(HIDDEN, HIDDEN),
+             w[cut[1]:].view(1, HIDDEN))]
+
+
+def forward(params, x):
+    """The network's value (n x 1): gain 0.5 makes 1 / (exp(-2 * 0.5 * sum) + 1)
+    the logistic function."""
+    w1, w2, w3 = params
+    return torch.sigmoid(torch.sigmoid(torch.sigmoid(x @ w1.T) @ w2.T) @ w3.T)
+
+
+def kinds(rows):
+    """Masks of the races (not yet bearing off), the bear-offs and the rest."""
+    n = rows.shape[0]
+    at = torch.arange(ROWS).view(1, 1, ROWS).expand(n, 2, ROWS)
+    rearmost = torch.where(rows.view(n, 2, ROWS) > 0, at, torch.zeros_like(at)).amax(2)
+    race = rearmost.sum(1) <= ROWS - 1  # row 25 is the bar, row 0 borne off
+    bear = race & (rearmost.amax(1) <= 6)
+    return {"race": race & ~bear, "bear-off": bear, "contact": ~race}
 
 
 def main():
@@ -87,75 +161,109 @@ def main():
     p.add_argument("--output", required=True, metavar="W2", help="where the fitted weights go")
     p.add_argument("--epochs", type=int, default=10, help="passes over the positions (10)")
     p.add_argument("--lr", type=float, default=3e-4, help="learning rate (3e-4)")
+    p.add_argument("--lr-end", type=float, metavar="LR2",
+                   help="learning rate of the last epoch, reached linearly (--lr)")
     p.add_argument("--loss", choices=["l1", "l2"], default="l1", help="absolute or squared error (l1)")
     p.add_argument("--optimizer", choices=["adam", "sgd"], default="adam", help="(adam)")
     p.add_argument("--batch", type=int, default=256, help="positions a step (256)")
-    p.add_argument("--held-out", type=float, default=0.05, help="share never stepped on (0.05)")
+    p.add_argument("--anchor", type=float, default=0.0, metavar="A",
+                   help="pull toward the starting weights (0)")
+    p.add_argument("--pairs", type=float, default=0.0, metavar="B",
+                   help="weight of the error in the differences between the moves of one roll (0)")
+    p.add_argument("--held-out", type=float, default=0.05,
+                   help="share never stepped on, drawn at random (0.05; 0 with --validate)")
+    p.add_argument("--validate", action="append", default=[], metavar="FILE",
+                   help="positions from other games, never stepped on")
+    p.add_argument("--checkpoints", metavar="DIR", help="also keep each epoch's weights here")
     p.add_argument("--seed", type=int, default=1, help="seed of the split and the order (1)")
     a = p.parse_args()
-    if a.epochs < 1 or a.batch < 1 or not 0.0 < a.held_out < 1.0 or not a.lr > 0.0:
-        fail("--epochs and --batch must be positive, --held-out inside 0..1, --lr above 0")
+    if a.validate and "--held-out" not in sys.argv:
+        a.held_out = 0.0
+    lr_end = a.lr if a.lr_end is None else a.lr_end
+    if (a.epochs < 1 or a.batch < 1 or not 0.0 <= a.held_out < 1.0 or not a.lr > 0.0
+            or not lr_end > 0.0 or a.anchor < 0.0 or a.pairs < 0.0):
+        fail("--epochs and --batch must be positive, --held-out inside 0..1, "
+             "--lr and --lr-end above 0, --anchor and --pairs not negative")
+    if a.held_out == 0.0 and not a.validate:
+        fail("nothing to measure the fit on: give --held-out above 0 or --validate")
 
-    import torch  # only here, so that --help works without it
+    if torch is None:
+        fail("PyTorch is missing (Debian: apt-get install python3-torch, then run "
+             "/usr/bin/python3 train/fit.py)")
 
     torch.manual_seed(a.seed)
-    counts, targets, errors = bytearray(), [], []
-    for path in a.files:
-        c, t, e = read_positions(path)
-        counts += c
-        targets += t
-        errors += e if e is not None else [float("nan")] * len(t)
+    counts, targets, errors = read_all(a.files)
     n = len(targets)
-    if n < 20:
+    if a.validate:
+        c, t, e = read_all(a.validate)
+        counts, targets, errors = counts + c, targets + t, errors + e
+    total = len(targets)
+    held = int(n * a.held_out)
+    if n - held < 1 or held + total - n < 1:
         fail(f"{n} positions are too few to fit and hold some out")
-    rows = torch.frombuffer(bytearray(counts), dtype=torch.int8).view(n, 2 * ROWS).long()
-    x = (torch.arange(SLOTS).view(1, 1, SLOTS) < rows.unsqueeze(2)).float().view(n, INPUTS)
-    y = torch.tensor(targets, dtype=torch.float32).view(n, 1)
+    rows = torch.frombuffer(bytearray(counts), dtype=torch.int8).view(total, 2 * ROWS).long()
+    x = inputs(rows)
+    y = torch.tensor(targets, dtype=torch.float32).view(total, 1)
     err = torch.tensor(errors, dtype=torch.float32)
     order = torch.randperm(n)
-    held = max(1, int(n * a.held_out))
-    train_i, held_i = order[held:], order[:held]
+    train_i = order[held:]
+    held_i = torch.cat([order[:held], torch.arange(n, total)])
+    held_kinds = kinds(rows[held_i])
+    pairs = sibling_pairs(rows[:n], train_i)
+    held_pairs = sibling_pairs(rows, held_i)
 
-    w = torch.tensor(read_weights(a.resume), dtype=torch.float32)
-    w1 = torch.nn.Parameter(w[: HIDDEN * INPUTS].view(HIDDEN, INPUTS).clone())
-    w2 = torch.nn.Parameter(w[HIDDEN * INPUTS: HIDDEN * INPUTS + HIDDEN * HIDDEN].view(HIDDEN, HIDDEN).clone())
-    w3 = torch.nn.Parameter(w[HIDDEN * INPUTS + HIDDEN * HIDDEN:].view(1, HIDDEN).clone())
-    params = [w1, w2, w3]
-
-    def forward(inputs):
-        # gain 0.5: 1 / (exp(-2 * 0.5 * sum) + 1) is the logistic function
-        h1 = torch.sigmoid(inputs @ w1.T)
-        h2 = torch.sigmoid(h1 @ w2.T)
-        return torch.sigmoid(h2 @ w3.T)
+    params = layers(read_weights(a.resume))
+    start = [w.detach().clone() for w in params]
 
     def held_error():
+        """The held-out error (rms, mae), and its rms by kind of position."""
         with torch.no_grad():
-            d = forward(x[held_i]) - y[held_i]
-            return d.pow(2).mean().sqrt().item(), d.abs().mean().item()
+            d = forward(params, x[held_i]) - y[held_i]
+            split = " ".join(f"{k} {d[m].pow(2).mean().sqrt().item():.5f}"
+                             for k, m in held_kinds.items() if m.any())
+            if len(held_pairs):
+                dd = (forward(params, x[held_pairs[:, 0]]) - forward(params, x[held_pairs[:, 1]])) \
+                    - (y[held_pairs[:, 0]] - y[held_pairs[:, 1]])
+                split += f"; {len(held_pairs)} pairs {dd.pow(2).mean().sqrt().item():.5f}"
+            return f"held-out rms {d.pow(2).mean().sqrt().item():.5f} " \
+                   f"mae {d.abs().mean().item():.5f} ({split})"
 
     opt = (torch.optim.Adam(params, lr=a.lr) if a.optimizer == "adam"
            else torch.optim.SGD(params, lr=a.lr))
     noise = err[~torch.isnan(err)]
     floor = f"{noise.pow(2).mean().sqrt().item():.5f}" if len(noise) else "unknown"
-    rms, mae = held_error()
-    print(f"{n} positions, {held} held out; labels' noise (rms) {floor}; "
-          f"held-out rms {rms:.5f} mae {mae:.5f}", file=sys.stderr)
+    print(f"{len(train_i)} positions to fit ({len(pairs)} pairs of one roll's moves), "
+          f"{len(held_i)} held out; labels' noise (rms) "
+          f"{floor}; {held_error()}", file=sys.stderr)
+    if a.checkpoints:
+        os.makedirs(a.checkpoints, exist_ok=True)
     for epoch in range(a.epochs):
+        for group in opt.param_groups:
+            group["lr"] = a.lr + (lr_end - a.lr) * epoch / max(1, a.epochs - 1)
         shuffled = train_i[torch.randperm(len(train_i))]
-        total = 0.0
-        for at in range(0, len(shuffled), a.batch):
+        paired = pairs[torch.randperm(len(pairs))] if a.pairs > 0.0 else pairs[:0]
+        per_step = -(-len(paired) * a.batch // len(shuffled)) if len(paired) else 0
+        summed = 0.0
+        for step, at in enumerate(range(0, len(shuffled), a.batch)):
             i = shuffled[at:at + a.batch]
-            d = forward(x[i]) - y[i]
+            d = forward(params, x[i]) - y[i]
             loss = d.abs().mean() if a.loss == "l1" else d.pow(2).mean()
+            summed += loss.item() * len(i)
+            j = paired[step * per_step:(step + 1) * per_step]
+            if len(j):
+                dd = (forward(params, x[j[:, 0]]) - forward(params, x[j[:, 1]])) - (y[j[:, 0]] - y[j[:, 1]])
+                loss = loss + a.pairs * (dd.abs().mean() if a.loss == "l1" else dd.pow(2).mean())
+            if a.anchor > 0.0:
+                loss = loss + a.anchor * sum((w - w0).pow(2).sum() for w, w0 in zip(params, start))
             opt.zero_grad()
             loss.backward()
             opt.step()
-            total += loss.item() * len(i)
-        rms, mae = held_error()
-        values = torch.cat([w1.detach().flatten(), w2.detach().flatten(), w3.detach().flatten()])
+        values = torch.cat([w.detach().flatten() for w in params])
         write_weights(a.output, values.tolist())
-        print(f"epoch {epoch + 1}  {a.loss} {total / len(train_i):.5f}  "
-              f"held-out rms {rms:.5f} mae {mae:.5f}", file=sys.stderr)
+        if a.checkpoints:
+            write_weights(os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"), values.tolist())
+        print(f"epoch {epoch + 1}  {a.loss} {summed / len(train_i):.5f}  {held_error()}",
+              file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -16,6 +16,7 @@ rows=(
   "rollout_coverage.py|python3|rollout_coverage.py"
   "rollout_noise.py|python3|rollout_noise.py"
   "run.sh|bash|scripts/run.sh [ARGUMENTS"
+  "test-fit.sh|bash|scripts/test-fit.sh [BUILD_DIR]"
   "test-label-cluster.sh|bash|scripts/test-label-cluster.sh [BUILD_DIR]"
   "test.sh|bash|scripts/test.sh"
   "vs-gnubg.sh|bash|scripts/vs-gnubg.sh GAMES"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The PyTorch fit against the engine: one epoch of train/fit.py on a committed
+# chunk of labels must write a weight file the engine reads, which values
+# positions as the fit's own network does, and which reads back as written.
+# Takes a few seconds.
+#   scripts/test-fit.sh [BUILD_DIR]   (build/dev)
+set -euo pipefail
+case "${1:-}" in
+  -h|--help) sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+esac
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+py=/usr/bin/python3
+[ -x "$py" ] || py=python3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+labels=train/labels/full/chunk-0001.lbl.gz
+"$py" train/fit.py --resume data/gammon.pc --output "$work/fitted.pc" --epochs 1 --lr 1e-3 \
+  --pairs 1 --anchor 1e-3 --checkpoints "$work/epochs" "$labels" 2> "$work/log" ||
+  { cat "$work/log" >&2; exit 1; }
+cmp -s "$work/fitted.pc" "$work/epochs/epoch-001.pc" || { echo "the checkpoint differs" >&2; exit 1; }
+"$py" - "$build/engine/morvik-engine" "$work/fitted.pc" "$labels" <<'EOF'
+import subprocess, sys
+sys.path.insert(0, "train")
+import fit
+engine, weights, labels = sys.argv[1:]
+values = fit.read_weights(weights)
+assert values != fit.read_weights("data/gammon.pc"), "the fit did not step"
+floats = fit.torch.randn(fit.WEIGHTS)  # every float32 must survive the file
+fit.write_weights(weights + ".again", floats.tolist())
+again = fit.torch.tensor(fit.read_weights(weights + ".again"), dtype=fit.torch.float32)
+assert fit.torch.equal(again, floats), "the weights do not read back as written"
+counts, _, _ = fit.read_all([labels])
+rows = fit.torch.frombuffer(bytearray(counts), dtype=fit.torch.int8).view(-1, 2, fit.ROWS).long()
+mine = fit.forward(fit.layers(values), fit.inputs(rows)).view(-1)
+worst = 0.0
+for i in range(0, len(rows), len(rows) // 25):
+    own, other = rows[i].tolist()  # the engine's board puts the side that has just moved second
+    board = [0] * 26
+    for p in range(1, 25):
+        board[p] = other[p] - own[25 - p]
+    board[25], board[0] = other[25], -own[25]
+    out = subprocess.run([engine, "eval", "--board", ",".join(map(str, board)), "--weights", weights],
+                         capture_output=True, text=True, check=True).stdout
+    worst = max(worst, abs(float(out.split()[-1]) - mine[i].item()))
+assert worst < 1e-6, f"the fit's network and the engine's differ by {worst}"
+print(f"fit: one epoch, the engine reads the weights and values 26 positions within {worst:.1e}")
+EOF
