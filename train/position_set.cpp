@@ -5,11 +5,13 @@
 #include <cstring>
 #include <memory>
 
+#include "player/game_value.h"
 #include "player/position_key.h"
 #include "player/scoring.h"
 #include "player/search.h"
 #include "rules/board.h"
 #include "rules/enumerate.h"
+#include "rules/game_result.h"
 
 namespace morvik {
 
@@ -163,9 +165,13 @@ void CollectGamePositions(const PackedNet& net, DiceStream& dice, PlayWorkspace&
   const auto add = [&](const SideBoard& own, const SideBoard& opponent) {
     TrainingPosition p;
     CountRows(own, opponent, p.counts);
-    p.target = scoring.rollout.trials > 0 ? RolloutValue(net, own, opponent, ws, scoring.target,
-                                                         scoring.rollout, rolloutDice)
-                                          : OnePlyValue(net, own, opponent, ws, scoring.target);
+    if (AllBorneOff(own)) {  // a candidate that bears off the last checker has won
+      p.target = FinalTarget(KindOfWin(opponent), scoring.target);
+    } else {
+      p.target = scoring.rollout.trials > 0 ? RolloutValue(net, own, opponent, ws, scoring.target,
+                                                           scoring.rollout, rolloutDice)
+                                            : OnePlyValue(net, own, opponent, ws, scoring.target);
+    }
     out.push_back(p);
   };
   const auto keep = [&](const SideBoard& own, const SideBoard& opponent) {

@@ -121,6 +121,26 @@ TEST(CollectGamePositions, CandidatesAreTheBestDistinctMovesAndLeaveTheGameAlone
   EXPECT_EQ(next, plain.size());
 }
 
+// A candidate that bears off the last checker ends the game: its value is
+// the result, not what the network makes of the finished board.
+TEST(CollectGamePositions, AFinishingCandidateHasTheExactResult) {
+  RowCounts counts{};
+  counts.rows[0][0] = 14;  // just moved: one checker left, on its ace point
+  counts.rows[0][1] = 1;
+  counts.rows[1][7] = 15;  // on roll: none home, so the finish is a gammon
+  const BoardPosition from = PositionOf(counts);
+  auto ws = std::make_unique<PlayWorkspace>();
+  PositionScoring scoring;
+  scoring.candidates = 3;
+  scoring.candidateShare = 1.0;
+  std::vector<TrainingPosition> out;
+  DiceStream dice(StreamSeed(3, 0));
+  CollectGamePositions(*SomeNet(5), dice, *ws, scoring, 0, 0, out, &from);
+  ASSERT_EQ(out.size(), 2u);  // the move from the seven point, then the one finish
+  EXPECT_EQ(out[1].counts.rows[0][0], 15);
+  EXPECT_EQ(out[1].target, FinalTarget(WinKind::kGammon, TrainTarget::kPoints));
+}
+
 class PositionFile : public testing::Test {
  protected:
   void SetUp() override { positions = OneGame(*SomeNet(6), 8); }
