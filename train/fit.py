@@ -174,6 +174,10 @@ def main():
                    help="share never stepped on, drawn at random (0.05; 0 with --validate)")
     p.add_argument("--validate", action="append", default=[], metavar="FILE",
                    help="positions from other games, never stepped on")
+    p.add_argument("--extra", action="append", default=[], metavar="FILE",
+                   help="more positions to fit, with their own weight, never held out")
+    p.add_argument("--extra-weight", type=float, default=0.5, metavar="E",
+                   help="weight of an --extra position against a FILE's one (0.5)")
     p.add_argument("--checkpoints", metavar="DIR", help="also keep each epoch's weights here")
     p.add_argument("--seed", type=int, default=1, help="seed of the split and the order (1)")
     a = p.parse_args()
@@ -181,9 +185,9 @@ def main():
         a.held_out = 0.0
     lr_end = a.lr if a.lr_end is None else a.lr_end
     if (a.epochs < 1 or a.batch < 1 or not 0.0 <= a.held_out < 1.0 or not a.lr > 0.0
-            or not lr_end > 0.0 or a.anchor < 0.0 or a.pairs < 0.0):
+            or not lr_end > 0.0 or min(a.anchor, a.pairs, a.extra_weight) < 0.0):
         fail("--epochs and --batch must be positive, --held-out inside 0..1, "
-             "--lr and --lr-end above 0, --anchor and --pairs not negative")
+             "--lr and --lr-end above 0, --anchor, --pairs and --extra-weight not negative")
     if a.held_out == 0.0 and not a.validate:
         fail("nothing to measure the fit on: give --held-out above 0 or --validate")
 
@@ -198,18 +202,23 @@ def main():
         c, t, e = read_all(a.validate)
         counts, targets, errors = counts + c, targets + t, errors + e
     total = len(targets)
+    if a.extra:
+        c, t, _ = read_all(a.extra)
+        counts, targets = counts + c, targets + t
     held = int(n * a.held_out)
     if n - held < 1 or held + total - n < 1:
         fail(f"{n} positions are too few to fit and hold some out")
-    rows = torch.frombuffer(bytearray(counts), dtype=torch.int8).view(total, 2 * ROWS).long()
+    rows = torch.frombuffer(bytearray(counts), dtype=torch.int8).view(-1, 2 * ROWS).long()
     x = inputs(rows)
-    y = torch.tensor(targets, dtype=torch.float32).view(total, 1)
+    y = torch.tensor(targets, dtype=torch.float32).view(-1, 1)
     err = torch.tensor(errors, dtype=torch.float32)
+    weight = torch.ones(len(targets), 1)
+    weight[total:] = a.extra_weight
     order = torch.randperm(n)
-    train_i = order[held:]
+    train_i = torch.cat([order[held:], torch.arange(total, len(targets))])
     held_i = torch.cat([order[:held], torch.arange(n, total)])
     held_kinds = kinds(rows[held_i])
-    pairs = sibling_pairs(rows[:n], train_i)
+    pairs = sibling_pairs(rows[:n], order[held:])
     held_pairs = sibling_pairs(rows, held_i)
 
     params = layers(read_weights(a.resume))
@@ -230,9 +239,10 @@ def main():
 
     opt = (torch.optim.Adam(params, lr=a.lr) if a.optimizer == "adam"
            else torch.optim.SGD(params, lr=a.lr))
-    noise = err[~torch.isnan(err)]
+    noise = err[held_i][~torch.isnan(err[held_i])]
     floor = f"{noise.pow(2).mean().sqrt().item():.5f}" if len(noise) else "unknown"
-    print(f"{len(train_i)} positions to fit ({len(pairs)} pairs of one roll's moves), "
+    print(f"{len(train_i)} positions to fit ({len(targets) - total} extra, {len(pairs)} pairs "
+          f"of one roll's moves), "
           f"{len(held_i)} held out; labels' noise (rms) "
           f"{floor}; {held_error()}", file=sys.stderr)
     if a.checkpoints:
@@ -247,7 +257,7 @@ def main():
         for step, at in enumerate(range(0, len(shuffled), a.batch)):
             i = shuffled[at:at + a.batch]
             d = forward(params, x[i]) - y[i]
-            loss = d.abs().mean() if a.loss == "l1" else d.pow(2).mean()
+            loss = ((d.abs() if a.loss == "l1" else d.pow(2)) * weight[i]).sum() / weight[i].sum()
             summed += loss.item() * len(i)
             j = paired[step * per_step:(step + 1) * per_step]
             if len(j):
