@@ -30,6 +30,7 @@ Needs PyTorch (Debian: apt-get install python3-torch, for /usr/bin/python3).
 import argparse
 import gzip
 import os
+import shutil
 import struct
 import sys
 
@@ -144,6 +145,12 @@ def forward(params, x):
     return torch.sigmoid(torch.sigmoid(torch.sigmoid(x @ w1.T) @ w2.T) @ w3.T)
 
 
+def pair_error(params, x, y, pairs):
+    """For each pair, the error in the difference between its two values."""
+    a, b = pairs[:, 0], pairs[:, 1]
+    return (forward(params, x[a]) - forward(params, x[b])) - (y[a] - y[b])
+
+
 def kinds(rows):
     """Masks of the races (not yet bearing off), the bear-offs and the rest."""
     n = rows.shape[0]
@@ -231,8 +238,7 @@ def main():
             split = " ".join(f"{k} {d[m].pow(2).mean().sqrt().item():.5f}"
                              for k, m in held_kinds.items() if m.any())
             if len(held_pairs):
-                dd = (forward(params, x[held_pairs[:, 0]]) - forward(params, x[held_pairs[:, 1]])) \
-                    - (y[held_pairs[:, 0]] - y[held_pairs[:, 1]])
+                dd = pair_error(params, x, y, held_pairs)
                 split += f"; {len(held_pairs)} pairs {dd.pow(2).mean().sqrt().item():.5f}"
             return f"held-out rms {d.pow(2).mean().sqrt().item():.5f} " \
                    f"mae {d.abs().mean().item():.5f} ({split})"
@@ -261,17 +267,16 @@ def main():
             summed += loss.item() * len(i)
             j = paired[step * per_step:(step + 1) * per_step]
             if len(j):
-                dd = (forward(params, x[j[:, 0]]) - forward(params, x[j[:, 1]])) - (y[j[:, 0]] - y[j[:, 1]])
+                dd = pair_error(params, x, y, j)
                 loss = loss + a.pairs * (dd.abs().mean() if a.loss == "l1" else dd.pow(2).mean())
             if a.anchor > 0.0:
                 loss = loss + a.anchor * sum((w - w0).pow(2).sum() for w, w0 in zip(params, start))
             opt.zero_grad()
             loss.backward()
             opt.step()
-        values = torch.cat([w.detach().flatten() for w in params])
-        write_weights(a.output, values.tolist())
+        write_weights(a.output, torch.cat([w.detach().flatten() for w in params]).tolist())
         if a.checkpoints:
-            write_weights(os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"), values.tolist())
+            shutil.copyfile(a.output, os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"))
         print(f"epoch {epoch + 1}  {a.loss} {summed / len(train_i):.5f}  {held_error()}",
               file=sys.stderr)
 
