@@ -33,6 +33,8 @@ assert fit.torch.equal(again, floats), "the weights do not read back as written"
 counts, _, _ = fit.read_all([labels])
 rows = fit.torch.frombuffer(bytearray(counts), dtype=fit.torch.int8).view(-1, 2, fit.ROWS).long()
 mine = fit.forward(fit.layers(values), fit.inputs(rows)).view(-1)
+wider = fit.forward(fit.layers(values, 56), fit.inputs(rows)).view(-1)
+assert fit.torch.allclose(wider, mine, atol=1e-6), "a wider network values positions otherwise"
 worst = 0.0
 for i in range(0, len(rows), len(rows) // 25):
     own, other = rows[i].tolist()  # the engine's board puts the side that has just moved second

@@ -3,7 +3,8 @@
 
 usage: train/fit.py --resume W --output W2 [--epochs N] [--lr LR] [--lr-end LR2]
                     [--loss l1|l2] [--optimizer adam|sgd] [--batch B] [--anchor A]
-                    [--held-out F] [--validate FILE]... [--checkpoints DIR] [--seed S] FILE...
+                    [--held-out F] [--validate FILE]... [--checkpoints DIR] [--seed S]
+                    [--hidden H] FILE...
 
 FILEs are positions files as morvik-train --collect or morvik-engine rollout
 --positions write them (gzipped or not). The network is the game's own:
@@ -22,7 +23,9 @@ adds B times the error in the difference between the values of two moves of
 one roll (consecutive positions with the same other side and the same pips
 moved, as --candidates writes them), which is what choosing a move needs; the
 labels of one file share their dice, so such a difference is less noisy than
-either label.
+either label. --hidden H widens both hidden layers, starting from W's values,
+to measure what a larger network would learn from the same labels; such a fit
+writes no weights, since the game's network has 40.
 
 Needs PyTorch (Debian: apt-get install python3-torch, for /usr/bin/python3).
 """
@@ -129,13 +132,22 @@ def inputs(rows):
     return (torch.arange(SLOTS).view(1, 1, SLOTS) < rows.view(n, 2 * ROWS, 1)).float().view(n, INPUTS)
 
 
-def layers(values):
-    """The three weight matrices of a file's 32,840 numbers, as trainable tensors."""
+def layers(values, hidden=HIDDEN):
+    """The three weight matrices of a file's 32,840 numbers, as trainable tensors.
+    With more hidden units than the file's 40, the new ones start small and
+    reach the output with weight 0, so the network values every position as
+    the file does."""
     w = torch.tensor(values, dtype=torch.float32)
     cut = HIDDEN * INPUTS, HIDDEN * INPUTS + HIDDEN * HIDDEN
-    return [torch.nn.Parameter(part.clone()) for part in
-            (w[:cut[0]].view(HIDDEN, INPUTS), w[cut[0]:cut[1]].view(HIDDEN, HIDDEN),
-             w[cut[1]:].view(1, HIDDEN))]
+    w1, w2, w3 = (w[:cut[0]].view(HIDDEN, INPUTS), w[cut[0]:cut[1]].view(HIDDEN, HIDDEN),
+                  w[cut[1]:].view(1, HIDDEN))
+    if hidden > HIDDEN:
+        more = hidden - HIDDEN
+        w1 = torch.cat([w1, 0.1 * torch.randn(more, INPUTS)])
+        w2 = torch.cat([torch.cat([w2, torch.zeros(HIDDEN, more)], 1),
+                        0.1 * torch.randn(more, hidden)])
+        w3 = torch.cat([w3, torch.zeros(1, more)], 1)
+    return [torch.nn.Parameter(part.clone()) for part in (w1, w2, w3)]
 
 
 def forward(params, x):
@@ -185,6 +197,9 @@ def main():
                    help="more positions to fit, with their own weight, never held out")
     p.add_argument("--extra-weight", type=float, default=0.5, metavar="E",
                    help="weight of an --extra position against a FILE's one (0.5)")
+    p.add_argument("--hidden", type=int, default=HIDDEN, metavar="H",
+                   help="units in each hidden layer, 40 or more; above 40 the fit only "
+                        "measures what a wider network would learn, and writes no weights (40)")
     p.add_argument("--checkpoints", metavar="DIR", help="also keep each epoch's weights here")
     p.add_argument("--seed", type=int, default=1, help="seed of the split and the order (1)")
     a = p.parse_args()
@@ -192,9 +207,11 @@ def main():
         a.held_out = 0.0
     lr_end = a.lr if a.lr_end is None else a.lr_end
     if (a.epochs < 1 or a.batch < 1 or not 0.0 <= a.held_out < 1.0 or not a.lr > 0.0
-            or not lr_end > 0.0 or min(a.anchor, a.pairs, a.extra_weight) < 0.0):
+            or not lr_end > 0.0 or min(a.anchor, a.pairs, a.extra_weight) < 0.0
+            or a.hidden < HIDDEN):
         fail("--epochs and --batch must be positive, --held-out inside 0..1, "
-             "--lr and --lr-end above 0, --anchor, --pairs and --extra-weight not negative")
+             "--lr and --lr-end above 0, --anchor, --pairs and --extra-weight not negative, "
+             f"--hidden at least {HIDDEN}")
     if a.held_out == 0.0 and not a.validate:
         fail("nothing to measure the fit on: give --held-out above 0 or --validate")
 
@@ -228,7 +245,7 @@ def main():
     pairs = sibling_pairs(rows[:n], order[held:])
     held_pairs = sibling_pairs(rows, held_i)
 
-    params = layers(read_weights(a.resume))
+    params = layers(read_weights(a.resume), a.hidden)
     start = [w.detach().clone() for w in params]
 
     def held_error():
@@ -274,8 +291,9 @@ def main():
             opt.zero_grad()
             loss.backward()
             opt.step()
-        write_weights(a.output, torch.cat([w.detach().flatten() for w in params]).tolist())
-        if a.checkpoints:
+        if a.hidden == HIDDEN:
+            write_weights(a.output, torch.cat([w.detach().flatten() for w in params]).tolist())
+        if a.checkpoints and a.hidden == HIDDEN:
             shutil.copyfile(a.output, os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"))
         print(f"epoch {epoch + 1}  {a.loss} {summed / len(train_i):.5f}  {held_error()}",
               file=sys.stderr)

@@ -20,7 +20,8 @@ usage: train/generation.sh [--weights F] [--out DIR] [--games G] [--seed S]
   --out DIR     where the weights, logs and positions go (train/runs/generation)
   --games G     self-play games for the one-ply fit, in two seeds (6000 and 2000)
   --seed S      seed of the first set; S-100 the second, S-99 the check games (7101)
-  --labels DIR  the rollout chunks; the last is held out (train/labels/full)
+  --labels DIR  the rollout chunks, repeated for more folders; the last chunk of
+                the last folder is held out (train/labels/full)
   --chunks N    only the first N of them (all)
   --build DIR   where morvik-train is built (build/dev)
 Needs PyTorch for /usr/bin/python3 (Debian: python3-torch).
@@ -28,7 +29,7 @@ EOF
 }
 
 weights=data/gammon.pc out=train/runs/generation games=6000 seed=7101
-labels=train/labels/full build=build/dev count=0
+labels=() build=build/dev count=0
 while [ $# -gt 0 ]; do
   case "$1" in
     -h|--help) usage; exit 0 ;;
@@ -36,7 +37,7 @@ while [ $# -gt 0 ]; do
       [ $# -ge 2 ] || { echo "train/generation.sh: $1 needs a value" >&2; exit 2; }
       case "$1" in
         --weights) weights=$2 ;; --out) out=$2 ;; --games) games=$2 ;; --seed) seed=$2 ;;
-        --labels) labels=$2 ;; --chunks) count=$2 ;; --build) build=$2 ;;
+        --labels) labels+=("$2") ;; --chunks) count=$2 ;; --build) build=$2 ;;
       esac
       shift 2 ;;
     *) echo "train/generation.sh: unknown argument '$1' (see --help)" >&2; exit 2 ;;
@@ -50,9 +51,15 @@ done
 train=$build/train/morvik-train
 [ -x "$train" ] || { echo "train/generation.sh: no program at $train" >&2; exit 2; }
 [ -f "$weights" ] || { echo "train/generation.sh: no weight file '$weights'" >&2; exit 2; }
-chunks=("$labels"/chunk-*.lbl.gz)
+[ ${#labels[@]} -gt 0 ] || labels=(train/labels/full)
+chunks=()
+for dir in "${labels[@]}"; do
+  for chunk in "$dir"/chunk-*.lbl.gz; do
+    [ -f "$chunk" ] && chunks+=("$chunk")
+  done
+done
 [ "$count" -gt 0 ] && chunks=("${chunks[@]:0:$count}")
-[ ${#chunks[@]} -ge 2 ] || { echo "train/generation.sh: fewer than two chunks in $labels" >&2; exit 2; }
+[ ${#chunks[@]} -ge 2 ] || { echo "train/generation.sh: fewer than two chunks in ${labels[*]}" >&2; exit 2; }
 work=$out/work
 mkdir -p "$work"
 gzip -dc train/labels/pool.pos.gz > "$work/pool.pos"
