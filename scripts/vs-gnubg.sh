@@ -58,6 +58,10 @@ if [ ! -x "$gnubg" ]; then
   gnubg=$(command -v gnubg || echo /usr/games/gnubg)
 fi
 
+# gnubg makes its settings folder on its first run, and one of two runs
+# started together then stops at the folder the other has just made.
+mkdir -p "$HOME/.gnubg"
+
 [ -n "$out" ] || out=$(mktemp -d /tmp/vs-gnubg.XXXXXX)
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
