@@ -9,7 +9,7 @@
 #     of full-game rollouts, with the error of one roll's move pairs and an
 #     anchor to the step-1 weights, measured on the last chunk (held out).
 # Writes OUT/one-ply.pc and OUT/gammon.pc with the fits' logs beside them; the
-# positions of step 1 (about 30 MB) stay in OUT/work.
+# positions of step 1 (about 120 MB) stay in OUT/work.
 set -euo pipefail
 
 usage() {
@@ -18,7 +18,7 @@ usage: train/generation.sh [--weights F] [--out DIR] [--games G] [--seed S]
                            [--labels DIR] [--chunks N] [--build DIR]
   --weights F   the weights to start from, which also play the games (data/gammon.pc)
   --out DIR     where the weights, logs and positions go (train/runs/generation)
-  --games G     self-play games for the one-ply fit, in two seeds (6000 and 2000)
+  --games G     self-play games for the one-ply fit, in two seeds (24000, and a third as many)
   --seed S      seed of the first set; S-100 the second, S-99 the check games (7101)
   --labels DIR  the rollout chunks, repeated for more folders; the last chunk of
                 the last folder is held out (train/labels/full)
@@ -28,7 +28,7 @@ Needs PyTorch for /usr/bin/python3 (Debian: python3-torch).
 EOF
 }
 
-weights=data/gammon.pc out=train/runs/generation games=6000 seed=7101
+weights=data/gammon.pc out=train/runs/generation games=24000 seed=7101
 labels=() build=build/dev count=0
 while [ $# -gt 0 ]; do
   case "$1" in
