@@ -291,10 +291,10 @@ def main():
             opt.zero_grad()
             loss.backward()
             opt.step()
-        if a.hidden == HIDDEN:
+        if a.hidden == HIDDEN:  # a wider network only measures
             write_weights(a.output, torch.cat([w.detach().flatten() for w in params]).tolist())
-        if a.checkpoints and a.hidden == HIDDEN:
-            shutil.copyfile(a.output, os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"))
+            if a.checkpoints:
+                shutil.copyfile(a.output, os.path.join(a.checkpoints, f"epoch-{epoch + 1:03d}.pc"))
         print(f"epoch {epoch + 1}  {a.loss} {summed / len(train_i):.5f}  {held_error()}",
               file=sys.stderr)
 

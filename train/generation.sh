@@ -52,12 +52,10 @@ train=$build/train/morvik-train
 [ -x "$train" ] || { echo "train/generation.sh: no program at $train" >&2; exit 2; }
 [ -f "$weights" ] || { echo "train/generation.sh: no weight file '$weights'" >&2; exit 2; }
 [ ${#labels[@]} -gt 0 ] || labels=(train/labels/full)
+shopt -s nullglob
 chunks=()
-for dir in "${labels[@]}"; do
-  for chunk in "$dir"/chunk-*.lbl.gz; do
-    [ -f "$chunk" ] && chunks+=("$chunk")
-  done
-done
+for dir in "${labels[@]}"; do chunks+=("$dir"/chunk-*.lbl.gz); done
+shopt -u nullglob
 [ "$count" -gt 0 ] && chunks=("${chunks[@]:0:$count}")
 [ ${#chunks[@]} -ge 2 ] || { echo "train/generation.sh: fewer than two chunks in ${labels[*]}" >&2; exit 2; }
 work=$out/work
