@@ -36,8 +36,7 @@ floats = fit.torch.randn(fit.WEIGHTS)  # every float32 must survive the file
 fit.write_weights(weights + ".again", floats.tolist())
 again = fit.torch.tensor(fit.read_weights(weights + ".again"), dtype=fit.torch.float32)
 assert fit.torch.equal(again, floats), "the weights do not read back as written"
-counts, _, _ = fit.read_all([labels])
-rows = fit.torch.frombuffer(bytearray(counts), dtype=fit.torch.int8).view(-1, 2, fit.ROWS).long()
+rows = fit.read_all([labels])[0].view(-1, 2, fit.ROWS).long()
 mine = fit.forward(fit.layers(values), fit.inputs(rows)).view(-1)
 wider = fit.forward(fit.layers(values, 56), fit.inputs(rows)).view(-1)
 assert fit.torch.allclose(wider, mine, atol=1e-6), "a wider network values positions otherwise"

@@ -57,7 +57,8 @@ def fail(message):
 
 
 def read_positions(path):
-    """The row counts (n x 52 bytes), targets and standard errors (or None)."""
+    """The row counts (n x 52, int8), targets (n) and standard errors (n, NaN
+    where the file carries none)."""
     opener = gzip.open if path.endswith(".gz") else open
     try:
         with opener(path, "rb") as f:
@@ -71,14 +72,13 @@ def read_positions(path):
     record = 56 + (4 if magic == LABELLED else 0)
     if len(data) != 16 + count * record:
         fail(f"{path} does not hold the {count} positions it announces")
-    counts, targets, errors = bytearray(), [], []
-    for i in range(count):
-        at = 16 + i * record
-        counts += data[at:at + 2 * ROWS]
-        targets.append(struct.unpack_from("<f", data, at + 52)[0])
-        if magic == LABELLED:
-            errors.append(struct.unpack_from("<f", data, at + 56)[0])
-    return bytes(counts), targets, errors if magic == LABELLED else None
+    if count == 0:
+        return torch.zeros(0, 2 * ROWS, dtype=torch.int8), torch.zeros(0), torch.zeros(0)
+    table = torch.frombuffer(bytearray(data[16:]), dtype=torch.uint8).view(count, record)
+    rows = table[:, :2 * ROWS].view(torch.int8)
+    floats = table[:, 2 * ROWS:].contiguous().view(torch.float32)  # little-endian, as written
+    errors = floats[:, 1] if magic == LABELLED else torch.full((count,), float("nan"))
+    return rows, floats[:, 0].clone(), errors.clone()
 
 
 def read_weights(path):
@@ -105,13 +105,8 @@ def write_weights(path, values):
 
 
 def read_all(paths):
-    counts, targets, errors = bytearray(), [], []
-    for path in paths:
-        c, t, e = read_positions(path)
-        counts += c
-        targets += t
-        errors += e if e is not None else [float("nan")] * len(t)
-    return counts, targets, errors
+    parts = [read_positions(path) for path in paths]
+    return tuple(torch.cat([part[k] for part in parts]) for k in range(3))
 
 
 def sibling_pairs(rows, keep):
@@ -157,10 +152,10 @@ def forward(params, x):
     return torch.sigmoid(torch.sigmoid(torch.sigmoid(x @ w1.T) @ w2.T) @ w3.T)
 
 
-def pair_error(params, x, y, pairs):
+def pair_error(params, rows, y, pairs):
     """For each pair, the error in the difference between its two values."""
     a, b = pairs[:, 0], pairs[:, 1]
-    return (forward(params, x[a]) - forward(params, x[b])) - (y[a] - y[b])
+    return (forward(params, inputs(rows[a])) - forward(params, inputs(rows[b]))) - (y[a] - y[b])
 
 
 def kinds(rows):
@@ -220,28 +215,27 @@ def main():
              "/usr/bin/python3 train/fit.py)")
 
     torch.manual_seed(a.seed)
-    counts, targets, errors = read_all(a.files)
-    n = len(targets)
+    # The inputs are made a step at a time from the row counts (52 bytes a
+    # position, where the 780 inputs take 3,120), so millions of positions fit.
+    parts = [read_all(a.files)]
+    n = len(parts[0][1])
     if a.validate:
-        c, t, e = read_all(a.validate)
-        counts, targets, errors = counts + c, targets + t, errors + e
-    total = len(targets)
+        parts.append(read_all(a.validate))
+    total = n + (len(parts[1][1]) if a.validate else 0)
     if a.extra:
-        c, t, _ = read_all(a.extra)
-        counts, targets = counts + c, targets + t
+        parts.append(read_all(a.extra))
+    rows, y, err = (torch.cat([part[k] for part in parts]) for k in range(3))
     held = int(n * a.held_out)
     if n - held < 1 or held + total - n < 1:
         fail(f"{n} positions are too few to fit and hold some out")
-    rows = torch.frombuffer(bytearray(counts), dtype=torch.int8).view(-1, 2 * ROWS).long()
-    x = inputs(rows)
-    y = torch.tensor(targets, dtype=torch.float32).view(-1, 1)
-    err = torch.tensor(errors, dtype=torch.float32)
-    weight = torch.ones(len(targets), 1)
+    rows, y = rows.long(), y.view(-1, 1)
+    weight = torch.ones(len(y), 1)
     weight[total:] = a.extra_weight
     order = torch.randperm(n)
-    train_i = torch.cat([order[held:], torch.arange(total, len(targets))])
+    train_i = torch.cat([order[held:], torch.arange(total, len(y))])
     held_i = torch.cat([order[:held], torch.arange(n, total)])
     held_kinds = kinds(rows[held_i])
+    held_x = inputs(rows[held_i])
     pairs = sibling_pairs(rows[:n], order[held:])
     held_pairs = sibling_pairs(rows, held_i)
 
@@ -251,11 +245,11 @@ def main():
     def held_error():
         """The held-out error (rms, mae), and its rms by kind of position."""
         with torch.no_grad():
-            d = forward(params, x[held_i]) - y[held_i]
+            d = forward(params, held_x) - y[held_i]
             split = " ".join(f"{k} {d[m].pow(2).mean().sqrt().item():.5f}"
                              for k, m in held_kinds.items() if m.any())
             if len(held_pairs):
-                dd = pair_error(params, x, y, held_pairs)
+                dd = pair_error(params, rows, y, held_pairs)
                 split += f"; {len(held_pairs)} pairs {dd.pow(2).mean().sqrt().item():.5f}"
             return f"held-out rms {d.pow(2).mean().sqrt().item():.5f} " \
                    f"mae {d.abs().mean().item():.5f} ({split})"
@@ -264,7 +258,7 @@ def main():
            else torch.optim.SGD(params, lr=a.lr))
     noise = err[held_i][~torch.isnan(err[held_i])]
     floor = f"{noise.pow(2).mean().sqrt().item():.5f}" if len(noise) else "unknown"
-    print(f"{len(train_i)} positions to fit ({len(targets) - total} extra, {len(pairs)} pairs "
+    print(f"{len(train_i)} positions to fit ({len(y) - total} extra, {len(pairs)} pairs "
           f"of one roll's moves), "
           f"{len(held_i)} held out; labels' noise (rms) "
           f"{floor}; {held_error()}", file=sys.stderr)
@@ -279,12 +273,12 @@ def main():
         summed = 0.0
         for step, at in enumerate(range(0, len(shuffled), a.batch)):
             i = shuffled[at:at + a.batch]
-            d = forward(params, x[i]) - y[i]
+            d = forward(params, inputs(rows[i])) - y[i]
             loss = ((d.abs() if a.loss == "l1" else d.pow(2)) * weight[i]).sum() / weight[i].sum()
             summed += loss.item() * len(i)
             j = paired[step * per_step:(step + 1) * per_step]
             if len(j):
-                dd = pair_error(params, x, y, j)
+                dd = pair_error(params, rows, y, j)
                 loss = loss + a.pairs * (dd.abs().mean() if a.loss == "l1" else dd.pow(2).mean())
             if a.anchor > 0.0:
                 loss = loss + a.anchor * sum((w - w0).pow(2).sum() for w, w0 in zip(params, start))
