@@ -26,7 +26,8 @@ usage: train/label.sh [--chunks N] [--first K] [--games G] [--candidates C] [--t
   --out DIR     where the chunks go (train/labels/full)
   --build DIR   where morvik-train and morvik-engine are built (build/dev)
 The pool of starting positions (train/labels/pool.pos.gz) is made once, from
-400 games valued at one ply, when it is missing.
+400 games valued at one ply, when it is missing. OUT/weights.md5 names the
+weights whose play OUT holds; other weights are refused there.
 EOF
 }
 
@@ -52,9 +53,20 @@ train=$build/train/morvik-train engine=$build/engine/morvik-engine
 for bin in "$train" "$engine"; do
   [ -x "$bin" ] || { echo "train/label.sh: no program at $bin" >&2; exit 2; }
 done
+[ -f "$weights" ] || { echo "train/label.sh: no weight file at $weights" >&2; exit 2; }
 pool=train/labels/pool.pos.gz
 work=$out/work
 mkdir -p "$out" "$work"
+# A folder holds the play of one set of weights, named by their checksum, so
+# that the labels of two generations never mix.
+sum=$(md5sum < "$weights" | cut -d' ' -f1)
+if [ ! -f "$out/weights.md5" ]; then
+  echo "$sum" > "$out/weights.md5"
+elif [ "$(cat "$out/weights.md5")" != "$sum" ]; then
+  echo "train/label.sh: $out holds the play of other weights (md5 $(cat "$out/weights.md5")," \
+       "$weights has $sum); give these weights a folder of their own with --out" >&2
+  exit 2
+fi
 
 if [ ! -f "$pool" ]; then
   cmd=("$train" --collect "$work/pool.pos" --resume "$weights" --games 400 --seed 999
