@@ -73,7 +73,7 @@ def read_positions(path):
     if len(data) != 16 + count * record:
         fail(f"{path} does not hold the {count} positions it announces")
     if count == 0:
-        return torch.zeros(0, 2 * ROWS, dtype=torch.int8), torch.zeros(0), torch.zeros(0)
+        return nothing()
     table = torch.frombuffer(bytearray(data[16:]), dtype=torch.uint8).view(count, record)
     rows = table[:, :2 * ROWS].view(torch.int8)
     floats = table[:, 2 * ROWS:].contiguous().view(torch.float32)  # little-endian, as written
@@ -104,8 +104,13 @@ def write_weights(path, values):
     os.replace(part, path)
 
 
+def nothing():
+    """No positions, as read_positions gives them."""
+    return torch.zeros(0, 2 * ROWS, dtype=torch.int8), torch.zeros(0), torch.zeros(0)
+
+
 def read_all(paths):
-    parts = [read_positions(path) for path in paths]
+    parts = [read_positions(path) for path in paths] or [nothing()]
     return tuple(torch.cat([part[k] for part in parts]) for k in range(3))
 
 
@@ -217,13 +222,8 @@ def main():
     torch.manual_seed(a.seed)
     # The inputs are made a step at a time from the row counts (52 bytes a
     # position, where the 780 inputs take 3,120), so millions of positions fit.
-    parts = [read_all(a.files)]
-    n = len(parts[0][1])
-    if a.validate:
-        parts.append(read_all(a.validate))
-    total = n + (len(parts[1][1]) if a.validate else 0)
-    if a.extra:
-        parts.append(read_all(a.extra))
+    parts = [read_all(paths) for paths in (a.files, a.validate, a.extra)]
+    n, total = len(parts[0][1]), len(parts[0][1]) + len(parts[1][1])
     rows, y, err = (torch.cat([part[k] for part in parts]) for k in range(3))
     held = int(n * a.held_out)
     if n - held < 1 or held + total - n < 1:
