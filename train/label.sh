@@ -16,14 +16,16 @@ usage() {
 usage: train/label.sh [--chunks N] [--first K] [--games G] [--candidates C] [--trials T]
                       [--truncate P] [--threads N] [--weights F] [--out DIR] [--build DIR]
   --chunks N    chunks to make (10)
-  --first K     number of the first chunk; chunk K plays seed 2000+K (0)
+  --first K     number of the first chunk; chunk K plays seed 2000+K (the
+                folder's first chunk, or 0 in a new folder)
   --games G     self-play games a chunk (40)
   --candidates C  best moves of a drawn roll kept for half the positions (3)
   --trials T    rollout games a position, a multiple of 36 (1152)
   --truncate P  cut each rollout game after P moves (not given: to the end)
   --threads N   rollout threads (2)
   --weights F   the weights that play and roll out (data/gammon.pc)
-  --out DIR     where the chunks go (train/labels/full)
+  --out DIR     where the chunks go (the folder under train/labels whose
+                weights.md5 names WEIGHTS)
   --build DIR   where morvik-train and morvik-engine are built (build/dev)
 The pool of starting positions (train/labels/pool.pos.gz) is made once, from
 400 games valued at one ply, when it is missing. OUT/weights.md5 names the
@@ -31,8 +33,8 @@ weights whose play OUT holds; other weights are refused there.
 EOF
 }
 
-chunks=10 first=0 games=40 candidates=3 trials=1152 truncate=() threads=2
-weights=data/gammon.pc out=train/labels/full build=build/dev
+chunks=10 first= games=40 candidates=3 trials=1152 truncate=() threads=2
+weights=data/gammon.pc out= build=build/dev
 while [ $# -gt 0 ]; do
   case "$1" in
     -h|--help) usage; exit 0 ;;
@@ -55,11 +57,23 @@ for bin in "$train" "$engine"; do
 done
 [ -f "$weights" ] || { echo "train/label.sh: no weight file at $weights" >&2; exit 2; }
 pool=train/labels/pool.pos.gz
-work=$out/work
-mkdir -p "$out" "$work"
 # A folder holds the play of one set of weights, named by their checksum, so
 # that the labels of two generations never mix.
 sum=$(md5sum < "$weights" | cut -d' ' -f1)
+if [ -z "$out" ]; then
+  for marked in train/labels/*/weights.md5; do
+    [ -f "$marked" ] && [ "$(cat "$marked")" = "$sum" ] && out=$(dirname "$marked")
+  done
+  [ -n "$out" ] || { echo "train/label.sh: no folder under train/labels holds the play of" \
+                          "$weights; name a new one with --out" >&2; exit 2; }
+fi
+if [ -z "$first" ]; then
+  made=$({ ls "$out" 2>/dev/null || true; } | sed -n 's/^chunk-0*\([0-9][0-9]*\)\.lbl\.gz$/\1/p' | sort -n | sed -n 1p)
+  first=${made:-0}
+fi
+work=$out/work
+mkdir -p "$out"
+echo "train/label.sh: chunks from $first on go to $out" >&2
 if [ ! -f "$out/weights.md5" ]; then
   echo "$sum" > "$out/weights.md5"
 elif [ "$(cat "$out/weights.md5")" != "$sum" ]; then
@@ -68,18 +82,27 @@ elif [ "$(cat "$out/weights.md5")" != "$sum" ]; then
   exit 2
 fi
 
-if [ ! -f "$pool" ]; then
-  cmd=("$train" --collect "$work/pool.pos" --resume "$weights" --games 400 --seed 999
-       --random-share 0.5 --threads "$threads" --bench-every 0)
-  echo "${cmd[*]}" > "${pool%.pos.gz}.log"
-  "${cmd[@]}" 2>> "${pool%.pos.gz}.log"
-  gzip -9 -c "$work/pool.pos" > "$pool"
-fi
-gzip -dc "$pool" > "$work/pool.pos"
+# The pool of starting positions is made once, and unpacked only when a chunk
+# is to be played.
+unpack_pool() {
+  [ -n "${pool_ready:-}" ] && return
+  mkdir -p "$work"
+  if [ ! -f "$pool" ]; then
+    cmd=("$train" --collect "$work/pool.pos" --resume "$weights" --games 400 --seed 999
+         --random-share 0.5 --threads "$threads" --bench-every 0)
+    echo "${cmd[*]}" > "${pool%.pos.gz}.log"
+    "${cmd[@]}" 2>> "${pool%.pos.gz}.log"
+    gzip -9 -c "$work/pool.pos" > "$pool"
+  fi
+  gzip -dc "$pool" > "$work/pool.pos"
+  pool_ready=1
+}
+
 
 for ((k = first; k < first + chunks; ++k)); do
   name=$(printf 'chunk-%04d' "$k")
   [ -f "$out/$name.lbl.gz" ] && continue
+  unpack_pool
   if [ ! -f "$work/$name.pos" ]; then
     collect=("$train" --collect "$work/$name.pos.part" --resume "$weights" --games "$games"
              --seed $((2000 + k)) --start-positions "$work/pool.pos" --start-share 0.6

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # train/label.sh keeps one set of weights' play to a folder: a new folder is
 # marked with the weights' checksum, and other weights are refused there with
-# exit status 2, before anything is played.
+# exit status 2, before anything is played; without --out it finds the folder
+# that holds the weights' play.
 set -u
 src=${1:?usage: label_folder_test.sh SOURCE_DIR BUILD_DIR}
 build=${2:?usage: label_folder_test.sh SOURCE_DIR BUILD_DIR}
@@ -20,6 +21,15 @@ label --weights train/runs/gen-2/gammon.pc 2>"$out/err"
 status=$?
 [ "$status" -eq 2 ] && grep -q "holds the play of other weights" "$out/err" ||
   { echo "FAIL: other weights: status $status, '$(cat "$out/err")'"; failed=1; }
+# Without --out, the chunks go to the folder that holds these weights' play,
+# from its first chunk on; weights no folder holds are refused.
+bash train/label.sh --chunks 0 --weights train/runs/gen-1/gammon.pc --build "$build" 2>"$out/err" &&
+  grep -q "chunks from 100 on go to train/labels/gen-2" "$out/err" ||
+  { echo "FAIL: the folder of these weights: $(cat "$out/err")"; failed=1; }
+{ cat train/runs/gen-1/gammon.pc; echo; } > "$out/other.pc"
+bash train/label.sh --chunks 0 --weights "$out/other.pc" --build "$build" 2>"$out/err"
+[ $? -eq 2 ] && grep -q "no folder under train/labels" "$out/err" ||
+  { echo "FAIL: weights no folder holds: $(cat "$out/err")"; failed=1; }
 label --weights "$out/missing.pc" 2>"$out/err"
 [ $? -eq 2 ] && grep -q "no weight file" "$out/err" || { echo "FAIL: a missing weight file"; failed=1; }
 exit $failed
