@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Fits the network's weights to labelled positions with PyTorch.
 
-usage: train/fit.py --resume W --output W2 [--epochs N] [--lr LR] [--lr-end LR2]
+usage: train/fit.py --resume W [--output W2] [--epochs N] [--lr LR] [--lr-end LR2]
                     [--loss l1|l2] [--optimizer adam|sgd] [--batch B] [--anchor A]
                     [--held-out F] [--validate FILE]... [--checkpoints DIR] [--seed S]
                     [--hidden H] FILE...
@@ -177,7 +177,8 @@ def main():
     p = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     p.add_argument("files", nargs="+", metavar="FILE")
     p.add_argument("--resume", required=True, metavar="W", help="the weights to start from")
-    p.add_argument("--output", required=True, metavar="W2", help="where the fitted weights go")
+    p.add_argument("--output", metavar="W2",
+                   help="where the fitted weights go (needed unless --hidden is above 40)")
     p.add_argument("--epochs", type=int, default=10, help="passes over the positions (10)")
     p.add_argument("--lr", type=float, default=3e-4, help="learning rate (3e-4)")
     p.add_argument("--lr-end", type=float, metavar="LR2",
@@ -212,6 +213,8 @@ def main():
         fail("--epochs and --batch must be positive, --held-out inside 0..1, "
              "--lr and --lr-end above 0, --anchor, --pairs and --extra-weight not negative, "
              f"--hidden at least {HIDDEN}")
+    if a.hidden == HIDDEN and not a.output:
+        fail("--output is needed: it names where the fitted weights go")
     if a.held_out == 0.0 and not a.validate:
         fail("nothing to measure the fit on: give --held-out above 0 or --validate")
 
