@@ -98,7 +98,6 @@ unpack_pool() {
   pool_ready=1
 }
 
-
 for ((k = first; k < first + chunks; ++k)); do
   name=$(printf 'chunk-%04d' "$k")
   [ -f "$out/$name.lbl.gz" ] && continue
