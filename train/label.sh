@@ -101,6 +101,9 @@ unpack_pool() {
 for ((k = first; k < first + chunks; ++k)); do
   name=$(printf 'chunk-%04d' "$k")
   [ -f "$out/$name.lbl.gz" ] && continue
+  # The weight file may have been replaced since the run began.
+  [ "$(md5sum < "$weights" | cut -d' ' -f1)" = "$sum" ] ||
+    { echo "train/label.sh: $weights changed during the run; $name not made" >&2; exit 2; }
   unpack_pool
   if [ ! -f "$work/$name.pos" ]; then
     collect=("$train" --collect "$work/$name.pos.part" --resume "$weights" --games "$games"
