@@ -59,7 +59,8 @@ done
 pool=train/labels/pool.pos.gz
 # A folder holds the play of one set of weights, named by their checksum, so
 # that the labels of two generations never mix.
-sum=$(md5sum < "$weights" | cut -d' ' -f1)
+checksum() { md5sum < "$weights" | cut -d' ' -f1; }
+sum=$(checksum)
 if [ -z "$out" ]; then
   for marked in train/labels/*/weights.md5; do
     [ -f "$marked" ] && [ "$(cat "$marked")" = "$sum" ] && out=$(dirname "$marked")
@@ -102,7 +103,7 @@ for ((k = first; k < first + chunks; ++k)); do
   name=$(printf 'chunk-%04d' "$k")
   [ -f "$out/$name.lbl.gz" ] && continue
   # The weight file may have been replaced since the run began.
-  [ "$(md5sum < "$weights" | cut -d' ' -f1)" = "$sum" ] ||
+  [ "$(checksum)" = "$sum" ] ||
     { echo "train/label.sh: $weights changed during the run; $name not made" >&2; exit 2; }
   unpack_pool
   if [ ! -f "$work/$name.pos" ]; then
