@@ -32,20 +32,19 @@ bash train/label.sh --chunks 0 --weights "$out/other.pc" --build "$build" 2>"$ou
   { echo "FAIL: weights no folder holds: $(cat "$out/err")"; failed=1; }
 label --weights "$out/missing.pc" 2>"$out/err"
 [ $? -eq 2 ] && grep -q "no weight file" "$out/err" || { echo "FAIL: a missing weight file"; failed=1; }
-# A weight file replaced during a run ends it before the next chunk: here a
-# stand-in trainer changes the weights while it plays the first chunk.
+# A weight file replaced during a run ends it before the next chunk. One
+# stand-in serves as both programs: it makes the file it is asked for and, as
+# the trainer (given --resume), changes the weights while it plays a chunk.
 mkdir -p "$out/fake/train" "$out/fake/engine"
 cp train/runs/gen-1/gammon.pc "$out/moving.pc"
 cat > "$out/fake/train/morvik-train" <<'FAKE'
 #!/usr/bin/env bash
 while [ $# -gt 0 ]; do
-  case $1 in --collect) file=$2 ;; --resume) weights=$2 ;; esac; shift
+  case $1 in --collect | --output) : > "$2" ;; --resume) echo >> "$2" ;; esac; shift
 done
-: > "$file"; echo >> "$weights"
 FAKE
-printf '#!/usr/bin/env bash\nwhile [ $# -gt 0 ]; do [ "$1" = --output ] && : > "$2"; shift; done\n' \
-  > "$out/fake/engine/morvik-engine"
-chmod +x "$out/fake/train/morvik-train" "$out/fake/engine/morvik-engine"
+chmod +x "$out/fake/train/morvik-train"
+cp "$out/fake/train/morvik-train" "$out/fake/engine/morvik-engine"
 bash train/label.sh --chunks 2 --out "$out/moving" --weights "$out/moving.pc" --build "$out/fake" 2>"$out/err"
 [ $? -eq 2 ] && grep -q "changed during the run; chunk-0001 not made" "$out/err" &&
   [ -f "$out/moving/chunk-0000.lbl.gz" ] && [ ! -e "$out/moving/chunk-0001.lbl.gz" ] ||
