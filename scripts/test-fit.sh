@@ -30,6 +30,12 @@ fi
 grep -q -- "--output is needed" "$work/none.log" || { cat "$work/none.log" >&2; exit 1; }
 held=$(grep -o 'held-out rms [0-9.]*' "$work/wider.log" | sort -u | wc -l)
 [ "$held" -eq 2 ] || { echo "a fit with --hidden 48 did not step" >&2; cat "$work/wider.log" >&2; exit 1; }
+# --epochs 0 only measures: the starting error of the same split, no weights.
+"$py" train/fit.py --resume data/gammon.pc --epochs 0 --held-out 0.2 "$labels" 2> "$work/measure.log" ||
+  { cat "$work/measure.log" >&2; exit 1; }
+[ "$(echo "$work"/*.pc)" = "$work/fitted.pc" ] || { echo "a fit with --epochs 0 wrote weights" >&2; exit 1; }
+[ "$(cat "$work/measure.log")" = "$(head -n1 "$work/wider.log")" ] ||
+  { echo "--epochs 0 measured otherwise than a fit starts" >&2; cat "$work/measure.log" >&2; exit 1; }
 "$py" - "$build/engine/morvik-engine" "$work/fitted.pc" "$labels" <<'EOF'
 import subprocess, sys
 sys.path.insert(0, "train")

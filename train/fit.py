@@ -12,7 +12,7 @@ FILEs are positions files as morvik-train --collect or morvik-engine rollout
 gain 0.5. It starts from the weight file W; after every epoch the weights are
 written to W2 in the game's weight file format (and to DIR/epoch-NNN.pc), and
 the held-out error is printed, by kind of position, against the labels' own
-noise where the files carry it.
+noise where the files carry it. With --epochs 0 it prints W's error and stops.
 
 Positions held out at random share their games (and their rolls' other
 candidates) with positions stepped on, so their error flatters the fit; a
@@ -179,7 +179,8 @@ def main():
     p.add_argument("--resume", required=True, metavar="W", help="the weights to start from")
     p.add_argument("--output", metavar="W2",
                    help="where the fitted weights go (needed unless --hidden is above 40)")
-    p.add_argument("--epochs", type=int, default=10, help="passes over the positions (10)")
+    p.add_argument("--epochs", type=int, default=10,
+                   help="passes over the positions (10); 0 only measures W on the held-out ones")
     p.add_argument("--lr", type=float, default=3e-4, help="learning rate (3e-4)")
     p.add_argument("--lr-end", type=float, metavar="LR2",
                    help="learning rate of the last epoch, reached linearly (--lr)")
@@ -207,13 +208,13 @@ def main():
     if a.validate and "--held-out" not in sys.argv:
         a.held_out = 0.0
     lr_end = a.lr if a.lr_end is None else a.lr_end
-    if (a.epochs < 1 or a.batch < 1 or not 0.0 <= a.held_out < 1.0 or not a.lr > 0.0
+    if (a.epochs < 0 or a.batch < 1 or not 0.0 <= a.held_out < 1.0 or not a.lr > 0.0
             or not lr_end > 0.0 or min(a.anchor, a.pairs, a.extra_weight) < 0.0
             or a.hidden < HIDDEN):
-        fail("--epochs and --batch must be positive, --held-out inside 0..1, "
+        fail("--epochs must not be negative, --batch must be positive, --held-out inside 0..1, "
              "--lr and --lr-end above 0, --anchor, --pairs and --extra-weight not negative, "
              f"--hidden at least {HIDDEN}")
-    if a.hidden == HIDDEN and not a.output:
+    if a.hidden == HIDDEN and a.epochs > 0 and not a.output:
         fail("--output is needed: it names where the fitted weights go")
     if a.held_out == 0.0 and not a.validate:
         fail("nothing to measure the fit on: give --held-out above 0 or --validate")
