@@ -178,7 +178,8 @@ def main():
     p.add_argument("files", nargs="+", metavar="FILE")
     p.add_argument("--resume", required=True, metavar="W", help="the weights to start from")
     p.add_argument("--output", metavar="W2",
-                   help="where the fitted weights go (needed unless --hidden is above 40 or --epochs 0)")
+                   help="where the fitted weights go "
+                        "(needed unless --hidden is above 40 or --epochs 0)")
     p.add_argument("--epochs", type=int, default=10,
                    help="passes over the positions (10); 0 only measures W on the held-out ones")
     p.add_argument("--lr", type=float, default=3e-4, help="learning rate (3e-4)")
